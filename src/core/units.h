@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/session.h"
+
+namespace candelor {
+
+// Feet to metres when switching to metric; the way back divides by a slightly different
+// constant, as the calculator always has.
+inline constexpr double kMetresPerFoot = 0.3048;
+inline constexpr double kMetresPerFootBack = 0.304725;
+
+// Runs when an option button becomes selected: captions, then the three room lengths converted
+// and written (metres to two decimals, feet to one), each write committing its box.
+void ConvertRoomUnits(Session& s, UnitSystem units);
+
+// Runs when the level-unit button is pressed: the level converted to a whole number of the
+// other unit, ties to even, written into the level box, which then gets the focus.
+void ToggleLevelUnit(Session& s);
+
+// The focus hints of the unit controls.
+inline constexpr std::string_view kImperialFocusHint = " Imperial system - Press Arrow to change.";
+inline constexpr std::string_view kMetricFocusHint = " Metric system. Press Arrow to change.";
+inline constexpr std::string_view kFootCandleFocusHint =
+    " Foot-candle.  Press Enter to change to Lux.";
+inline constexpr std::string_view kLuxFocusHint =
+    " Lux. Also called meter-candle. Press Enter to change to FC.";
+
+}  // namespace candelor

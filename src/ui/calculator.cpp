@@ -1,0 +1,100 @@
+#include "ui/calculator.h"
+
+#include <algorithm>
+
+#include "core/driver.h"
+#include "core/units.h"
+#include "input/commit.h"
+
+namespace candelor {
+
+Calculator::Calculator(Form& form) : session_(form) {}
+
+void Calculator::Start() {
+  CalcState& st = session_.state;
+  st.RL = 10.0f;
+  st.RW = 10.0f;
+  st.RCH = 6.0f;
+  st.LevelFactor = 1.0f;
+  st.pendingFocus = PendingFocus::NoFocus;
+  session_.form.StartTimer(Timer::Timer1);
+}
+
+void Calculator::TextChanged(Control c) {
+  if (!IsInputBox(c)) return;
+  ++nesting_;
+  deepestNesting_ = std::max(deepestNesting_, nesting_);
+  CommitBox(session_, c);
+  --nesting_;
+}
+
+void Calculator::FocusGained(Control c) {
+  switch (c) {
+    case Control::Imperial:
+      return session_.ShowHint(kImperialFocusHint);
+    case Control::Metric:
+      return session_.ShowHint(kMetricFocusHint);
+    case Control::LU:
+      return session_.ShowHint(session_.Read(Control::LU) == "FC" ? kFootCandleFocusHint
+                                                                  : kLuxFocusHint);
+    default:
+      if (IsTextBox(c)) FocusBehaviour(session_, c);
+      return;
+  }
+}
+
+void Calculator::FocusLost(Control c) {
+  if (c == Control::RL || c == Control::Imperial || c == Control::Metric || c == Control::LU) {
+    session_.ShowHint(kBlankHint);
+  }
+}
+
+void Calculator::TimerFired(Timer t) {
+  // No tick starts while one of the calculator's messages is open: no second tick and no
+  // second copy of a message. The ticker stays running and ticks again at its next interval.
+  if (session_.MessageOpen()) return;
+  switch (t) {
+    case Timer::Timer1:
+      return TickFindLuminaires(session_);
+    case Timer::Timer2:
+      return TickFindLevel(session_);
+    case Timer::Timer3:
+      return TickRecovery(session_);
+    case Timer::Timer4:
+      return TickDeferredFocus(session_);
+  }
+}
+
+void Calculator::KeyDown(Control box, Key key) {
+  if (IsInputBox(box)) KeyInBox(session_, box, key);
+}
+
+void Calculator::BoxClicked(Control box) {
+  if (box == Control::NOF) SetSolveMode(session_, SolveMode::FindLevel);
+  if (box == Control::LLV) SetSolveMode(session_, SolveMode::FindLuminaires);
+}
+
+void Calculator::SpinDown(Control box) {
+  StepBox(session_, box, StepDirection::Down);
+}
+void Calculator::SpinUp(Control box) {
+  StepBox(session_, box, StepDirection::Up);
+}
+
+void Calculator::UnitOptionSelected(UnitSystem units) {
+  ConvertRoomUnits(session_, units);
+}
+void Calculator::LevelUnitPressed() {
+  ToggleLevelUnit(session_);
+}
+
+void Calculator::LampMenuOpened() {
+  SetPendingFocus(session_, PendingFocus::LampLumens);
+}
+
+void Calculator::LevelMenuOpened() {
+  SetSolveMode(session_, SolveMode::FindLuminaires);
+  SetPendingFocus(session_, PendingFocus::LightingLevel);
+}
+
+}  // namespace candelor

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "support/headless_form.h"
+#include "ui/calculator.h"
+
+namespace candelor::testing {
+
+// A calculator on a headless form, driven by what a user does: select, type, delete, paste,
+// press keys, click, spin, and let time pass.
+class Harness {
+ public:
+  Harness();
+
+  HeadlessForm form;
+  Calculator calc{form};
+
+  std::string Text(Control c) const { return form.Text(c); }
+  const CalcState& state() const { return calc.state(); }
+
+  // Focus moves as by a click into the box (cursor at the end), without the click's own event.
+  void FocusBox(Control c);
+  // Click into a box: focus, then the click (which chooses the solving direction).
+  void Click(Control c);
+  // Selects a box's whole text, as a user dragging over it would.
+  void SelectAllOf(Control c);
+  // Focuses the box and selects its whole text.
+  void SelectAllIn(Control c) {
+    FocusBox(c);
+    SelectAllOf(c);
+  }
+  // Types characters one by one into the focused box, over its selection, honouring its typing
+  // limit; each key first reaches the key handling of the box.
+  void Type(std::string_view utf8);
+  // Delete key: the selection or the character after the cursor.
+  void Delete();
+  void Backspace();
+  // Pastes over the selection as one change, cut at the typing limit.
+  void Paste(std::string_view utf8);
+  // The arrow keys in the focused box.
+  void Press(Key key);
+  // The Tab key: the next control in the tab order.
+  void Tab();
+  void SpinDown(Control box) { calc.SpinDown(box); }
+  void SpinUp(Control box) { calc.SpinUp(box); }
+  void Advance(int ms) { form.Advance(ms); }
+
+  // Shortcut: select all of a box and type a new value.
+  void Enter(Control box, std::string_view utf8) {
+    SelectAllIn(box);
+    Type(utf8);
+  }
+
+ private:
+  void Insert(std::u16string_view piece, bool cutAtLimit);
+};
+
+}  // namespace candelor::testing
