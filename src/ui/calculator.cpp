@@ -5,6 +5,7 @@
 #include "core/driver.h"
 #include "core/units.h"
 #include "input/commit.h"
+#include "ui/hints.h"
 
 namespace candelor {
 
@@ -21,6 +22,7 @@ void Calculator::Start() {
 }
 
 void Calculator::TextChanged(Control c) {
+  if (c == Control::Job) return session_.ShowHint(kJobHint);
   if (!IsInputBox(c)) return;
   ++nesting_;
   deepestNesting_ = std::max(deepestNesting_, nesting_);
@@ -86,6 +88,21 @@ void Calculator::UnitOptionSelected(UnitSystem units) {
 }
 void Calculator::LevelUnitPressed() {
   ToggleLevelUnit(session_);
+}
+
+void Calculator::MouseOver(Control c) {
+  if (c == Control::Background || c == Control::Stat) {
+    // The panel's alignment changes only here: left for hints, centred for the close prompt.
+    const bool panel = c == Control::Stat;
+    session_.form.SetAlignment(Control::Stat,
+                               panel ? Alignment::CentreMiddle : Alignment::LeftMiddle);
+    return session_.ShowHint(panel ? kClosePrompt : kBlankHint);
+  }
+  if (auto hint = MouseOverHint(c, session_.Read(Control::LU))) session_.ShowHint(*hint);
+}
+
+void Calculator::ControlClicked(Control c) {
+  if (auto explanation = TermExplanation(c)) session_.Ask(*explanation);
 }
 
 void Calculator::LampMenuOpened() {

@@ -37,6 +37,11 @@ class Calculator : public FormEvents {
   void UnitOptionSelected(UnitSystem units);
   void LevelUnitPressed();
 
+  // The mouse moves over a control (or the bare background); a click on a term's group, the
+  // spacing value or a unit caption opens its explanation.
+  void MouseOver(Control c);
+  void ControlClicked(Control c);
+
   // The two catalogue menus drop down.
   void LampMenuOpened();
   void LevelMenuOpened();

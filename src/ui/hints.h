@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "core/form.h"
+
+namespace candelor {
+
+// The mouse-over hint of a control; empty for a control that leaves the panel as it is. The
+// level-unit button's hint depends on its caption.
+std::optional<std::string_view> MouseOverHint(Control c, std::string_view levelUnitCaption);
+
+// The explanation a click on a term opens, if any.
+std::optional<Message> TermExplanation(Control c);
+
+// The close prompt of the hint panel, shown centred while the mouse is over it.
+inline constexpr std::string_view kClosePrompt =
+    " C L I C K   H E R E   T O    C L O S E   T H E   C A L C U L A T O R";
+
+// The hint of the job box, on mouse-over and on every change of its text.
+inline constexpr std::string_view kJobHint =
+    "   Use this box to set job name and/or Room name/number if needed before pasting to "
+    "clipboard";
+
+// Mouse pointers over the framed groups, in the toolkit's numbering of standard pointers.
+enum class Pointer { Default, Arrow = 1, Icon = 4, ArrowQuestion = 14 };
+Pointer GroupPointer(Control c);
+
+}  // namespace candelor

@@ -1,0 +1,438 @@
+#include "ui/qt/main_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "ui/hints.h"
+
+namespace candelor::qt {
+namespace {
+
+// The layout is given in twips; 15 twips make a pixel at 96 dpi.
+constexpr int Px(int twips) {
+  return (twips + 7) / 15;
+}
+QRect Twips(int left, int top, int width, int height) {
+  return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+constexpr int kClientWidth = 443;   // 6645 twips
+constexpr int kClientHeight = 279;  // 4185 twips
+
+QString FromUtf8(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A small drawn "icon" pointer: a framed square, as the classic icon cursor.
+QCursor IconCursor() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setPen(Qt::black);
+  p.setBrush(Qt::white);
+  p.drawRect(2, 2, 11, 11);
+  p.drawRect(5, 5, 5, 5);
+  return QCursor(pixmap, 7, 7);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("Candelor - Zonal Cavity Method"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(8);
+  setFont(font);
+  BuildControls();
+  BuildMenus();
+
+  for (int i = 0; i < 4; ++i) {
+    timers_[i].setInterval(TimerInterval(static_cast<Timer>(i)));
+    connect(&timers_[i], &QTimer::timeout, this,
+            [this, i] { calc_.TimerFired(static_cast<Timer>(i)); });
+  }
+
+  // Only now that every control shows its start-up text do events reach the logic: no commit
+  // runs until a text changes.
+  events_.keyDown = [this](Control c, Key k) { calc_.KeyDown(c, k); };
+  events_.clicked = [this](Control c) { calc_.BoxClicked(c); };
+  events_.focusGained = [this](Control c) { calc_.FocusGained(c); };
+  events_.focusLost = [this](Control c) { calc_.FocusLost(c); };
+  events_.textChanged = [this](Control c) { calc_.TextChanged(c); };
+
+  Program = QStringLiteral("Candelor");
+  Version = QStringLiteral("Version: %1.%2.%3")
+                .arg(CANDELOR_VERSION_MAJOR)
+                .arg(CANDELOR_VERSION_MINOR)
+                .arg(CANDELOR_VERSION_PATCH);
+  Copyrt = QStringLiteral("Copyright (C) 2026 Tavrin Group Inc. All rights reserved.");
+
+  widget(Control::RL)->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow() {
+  for (auto& t : timers_) t.stop();
+}
+
+void MainWindow::Register(Control c, QWidget* w) {
+  widgets_[static_cast<int>(c)] = w;
+  w->setObjectName(FromUtf8(ControlName(c)));
+  w->installEventFilter(this);
+  w->setMouseTracking(true);
+}
+
+void MainWindow::BuildControls() {
+  auto* central = new QWidget(this);
+  central->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(central);
+  Register(Control::Background, central);
+
+  auto group = [&](Control c, QRect r) {
+    auto* g = new QGroupBox(FromUtf8(StartUpText(c)), central);
+    g->setGeometry(r);
+    g->setFocusPolicy(Qt::NoFocus);
+    switch (GroupPointer(c)) {
+      case Pointer::ArrowQuestion:
+        g->setCursor(Qt::WhatsThisCursor);
+        break;
+      case Pointer::Icon:
+        g->setCursor(IconCursor());
+        break;
+      case Pointer::Arrow:
+        g->setCursor(Qt::ArrowCursor);
+        break;
+      case Pointer::Default:
+        break;
+    }
+    Register(c, g);
+    return g;
+  };
+  auto label = [&](Control c, QWidget* parent, QRect r, Qt::Alignment align = Qt::AlignLeft) {
+    auto* l = new QLabel(FromUtf8(StartUpText(c)), parent);
+    l->setGeometry(r);
+    l->setAlignment(align | Qt::AlignVCenter);
+    Register(c, l);
+    return l;
+  };
+  auto box = [&](Control c, QWidget* parent, QRect r) {
+    auto* b = new BoxEdit(c, events_, parent);
+    b->WriteText(FromUtf8(StartUpText(c)));
+    b->setGeometry(r);
+    Register(c, b);
+    return b;
+  };
+  auto spin = [&](Control c, QWidget* parent, QRect r) {
+    auto* s =
+        new SpinArrows([this, c] { calc_.SpinDown(c); }, [this, c] { calc_.SpinUp(c); }, parent);
+    s->setGeometry(r);
+    s->setObjectName(FromUtf8(ControlName(c)) + QStringLiteral("S"));
+  };
+
+  // An input group: box at the left, the unit caption (if any) next, spin arrows at the right.
+  constexpr int kBoxTop = 17, kBoxHeight = 20, kSpinWidth = 16, kUnitWidth = 24;
+  auto inputGroup = [&](Control frame, QRect r, Control c, Control unit, int boxLeft = 8) {
+    QGroupBox* g = group(frame, r);
+    const int spinLeft = r.width() - 6 - kSpinWidth;
+    int boxRight = spinLeft - 2;
+    if (unit != Control::Background) {
+      boxRight -= kUnitWidth;
+      label(unit, g, QRect(boxRight + 4, kBoxTop, kUnitWidth - 4, kBoxHeight));
+    }
+    box(c, g, QRect(boxLeft, kBoxTop, boxRight - boxLeft, kBoxHeight));
+    spin(c, g, QRect(spinLeft, kBoxTop, kSpinWidth, kBoxHeight));
+    return g;
+  };
+  constexpr auto kNone = Control::Background;
+  inputGroup(Control::SSFrame1, Twips(96, 96, 1944, 648), Control::RL, Control::Unit0);
+  inputGroup(Control::Frame3D2, Twips(96, 756, 1944, 648), Control::RW, Control::Unit1);
+  inputGroup(Control::Frame3D3, Twips(96, 1452, 1944, 648), Control::RCH, Control::Unit2);
+  inputGroup(Control::Frame3D4, Twips(2140, 96, 2100, 648), Control::NOL, kNone);
+  inputGroup(Control::Frame3D5, Twips(2140, 756, 2100, 648), Control::LL, kNone);
+  inputGroup(Control::Frame3D6, Twips(2140, 1452, 996, 648), Control::LLD, kNone);
+  inputGroup(Control::Frame3D10, Twips(3232, 1452, 1018, 648), Control::LDD, kNone);
+  inputGroup(Control::Frame3D7, Twips(4368, 96, 2196, 648), Control::COU, kNone);
+  inputGroup(Control::Frame3D8, Twips(4368, 756, 2196, 648), Control::NOF, kNone);
+  QGroupBox* level =
+      inputGroup(Control::Frame3D9, Twips(4368, 1452, 2196, 648), Control::LLV, kNone, 44);
+  auto* lu = new QPushButton(FromUtf8(StartUpText(Control::LU)), level);
+  lu->setGeometry(6, kBoxTop - 1, 36, kBoxHeight + 2);
+  lu->setAutoDefault(true);  // Enter presses it, like Space
+  connect(lu, &QPushButton::clicked, this, [this] { calc_.LevelUnitPressed(); });
+  Register(Control::LU, lu);
+
+  auto* rule = new QFrame(central);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  rule->setGeometry(0, Px(2168) - 1, kClientWidth, 3);
+
+  // Derived values.
+  QGroupBox* area = group(Control::Frame3D11, Twips(96, 2200, 1944, 780));
+  label(Control::RA, area, QRect(10, 20, 80, 22));
+  label(Control::Area, area, QRect(92, 20, 34, 22));
+  label(Control::RCR, group(Control::Frame3D12, Twips(96, 3000, 1944, 740)),
+        QRect(10, 18, 110, 22));
+  label(Control::LLF, group(Control::Frame3D13, Twips(2140, 2200, 996, 780)),
+        QRect(10, 20, 50, 22));
+  QGroupBox* spacing = group(Control::Frame3D15, Twips(2140, 3000, 996, 740));
+  label(Control::FS, spacing, QRect(8, 18, 32, 22));
+  label(Control::Unit3, spacing, QRect(42, 18, 20, 22));
+  label(Control::Uniformity, group(Control::Frame3D16, Twips(3232, 3000, 1020, 740)),
+        QRect(10, 18, 50, 22));
+
+  QGroupBox* units = group(Control::Frame3D14, Twips(3232, 2200, 1020, 780));
+  auto* imperial = new QRadioButton(QStringLiteral("Imperial"), units);
+  auto* metric = new QRadioButton(QStringLiteral("Metric"), units);
+  imperial->setGeometry(6, 17, 60, 16);
+  metric->setGeometry(6, 33, 60, 16);
+  imperial->setChecked(true);
+  Register(Control::Imperial, imperial);
+  Register(Control::Metric, metric);
+  connect(imperial, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) calc_.UnitOptionSelected(UnitSystem::Imperial);
+  });
+  connect(metric, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) calc_.UnitOptionSelected(UnitSystem::Metric);
+  });
+
+  auto* paste = new QPushButton(FromUtf8(StartUpText(Control::PasteClip)), central);
+  paste->setGeometry(Twips(4344, 2300, 2196, 680));
+  paste->setAutoDefault(true);
+  Register(Control::PasteClip, paste);
+  box(Control::Job, central, Twips(4344, 3080, 2196, 300));
+
+  auto* stat = new HintPanel([this] { EndProgram(); }, central);
+  stat->setGeometry(0, Px(3915), kClientWidth, kClientHeight - Px(3915));
+  QFont hintFont = font();
+  hintFont.setPointSizeF(7);  // the longest hints fit the panel's width
+  stat->setFont(hintFont);
+  Register(Control::Stat, stat);
+
+  // Mouse-over strips between the columns.
+  label(Control::Label1, central, Twips(2016, 96, 120, 2040));
+  label(Control::Label2, central, Twips(4200, 96, 160, 2040));
+  label(Control::Label3, central, Twips(6552, 96, 90, 2040));
+  // The clock line lies below the hint panel, outside the client area.
+  label(Control::LabelTime, central, Twips(300, 4872, 1692, 372));
+
+  // Tab order: the input boxes, the level unit, the unit options, the job box, the button.
+  QWidget* previous = nullptr;
+  for (Control c : {Control::RL, Control::RW, Control::RCH, Control::NOL, Control::LL, Control::LLD,
+                    Control::LDD, Control::COU, Control::NOF, Control::LLV, Control::LU,
+                    Control::Imperial, Control::Metric, Control::Job, Control::PasteClip}) {
+    if (previous) setTabOrder(previous, widget(c));
+    previous = widget(c);
+  }
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("mnuEx"));
+  connect(exit, &QAction::triggered, this, [this] { EndProgram(); });
+
+  lampMenu_ = menuBar()->addMenu(QStringLiteral("&Approximate Lamp Lumens"));
+  lampMenu_->setObjectName(QStringLiteral("mnuLamp"));
+  connect(lampMenu_, &QMenu::aboutToShow, this, [this] { calc_.LampMenuOpened(); });
+
+  levelMenu_ = menuBar()->addMenu(QStringLiteral("&Recommended Ltg Levels"));
+  levelMenu_->setObjectName(QStringLiteral("mnuRec"));
+  connect(levelMenu_, &QMenu::aboutToShow, this, [this] { calc_.LevelMenuOpened(); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+}
+
+void MainWindow::Start() {
+  // Outer size and centring on the screen; the window keeps its size.
+  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  if (QScreen* screen = this->screen()) {
+    const QRect available = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(available.left() + (available.width() - frame.width()) / 2,
+         available.top() + (available.height() - frame.height()) / 2);
+  }
+  calc_.Start();
+}
+
+void MainWindow::EndProgram() {
+  for (auto& t : timers_) t.stop();
+  if (exitHook) {
+    exitHook();
+  } else {
+    QApplication::quit();
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto* w = qobject_cast<QWidget*>(watched);
+  Control c = Control::Background;
+  bool known = false;
+  for (int i = 0; i < kControlCount; ++i) {
+    if (widgets_[i] == w) {
+      c = static_cast<Control>(i);
+      known = true;
+      break;
+    }
+  }
+  if (!known) return QMainWindow::eventFilter(watched, event);
+  const bool textBox = IsTextBox(c);
+  switch (event->type()) {
+    case QEvent::MouseMove:
+      calc_.MouseOver(c);
+      // A label or group answers for itself; the parent group must not repeat its own hint.
+      return !textBox && !qobject_cast<QAbstractButton*>(w);
+    case QEvent::MouseButtonPress:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !textBox &&
+          !qobject_cast<QAbstractButton*>(w) && c != Control::Stat) {
+        calc_.ControlClicked(c);
+        return true;
+      }
+      break;
+    case QEvent::FocusIn:
+      if (!textBox) calc_.FocusGained(c);
+      break;
+    case QEvent::FocusOut:
+      if (!textBox) calc_.FocusLost(c);
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+std::string MainWindow::Text(Control c) const {
+  QWidget* w = widget(c);
+  QString text;
+  if (auto* e = qobject_cast<QLineEdit*>(w)) {
+    text = e->text();
+  } else if (auto* l = qobject_cast<QLabel*>(w)) {
+    text = l->text();
+  } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+    text = b->text();
+  } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+    text = g->title();
+  }
+  return text.toStdString();
+}
+
+void MainWindow::SetText(Control c, std::string_view text) {
+  QWidget* w = widget(c);
+  const QString t = FromUtf8(text);
+  if (auto* e = dynamic_cast<BoxEdit*>(w)) {
+    e->WriteText(t);
+  } else if (auto* l = qobject_cast<QLabel*>(w)) {
+    if (l->text() != t) l->setText(t);  // an unchanged result repaints nothing
+  } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+    if (b->text() != t) b->setText(t);
+  }
+}
+
+Selection MainWindow::GetSelection(Control c) const {
+  auto* e = qobject_cast<QLineEdit*>(widget(c));
+  if (!e) return {};
+  if (!e->hasSelectedText()) return {e->cursorPosition(), 0};
+  return {e->selectionStart(), static_cast<int>(e->selectedText().size())};
+}
+
+void MainWindow::Select(Control c, int start, int length) {
+  auto* e = qobject_cast<QLineEdit*>(widget(c));
+  if (!e) return;
+  const int size = static_cast<int>(e->text().size());
+  start = std::clamp(start, 0, size);
+  length = std::clamp(length, 0, size - start);
+  e->setSelection(start, length);
+}
+
+void MainWindow::Focus(Control c) {
+  if (QWidget* w = widget(c)) w->setFocus(Qt::OtherFocusReason);
+}
+
+Control MainWindow::Focused() const {
+  QWidget* f = QApplication::focusWidget();
+  for (int i = 0; i < kControlCount; ++i) {
+    if (widgets_[i] && widgets_[i] == f) return static_cast<Control>(i);
+  }
+  return Control::Background;
+}
+
+void MainWindow::SetAlignment(Control c, Alignment a) {
+  if (auto* l = qobject_cast<QLabel*>(widget(c))) {
+    l->setAlignment(a == Alignment::CentreMiddle ? Qt::AlignCenter
+                                                 : (Qt::AlignLeft | Qt::AlignVCenter));
+  }
+}
+
+void MainWindow::StartTimer(Timer t) {
+  QTimer& timer = timers_[static_cast<int>(t)];
+  if (!timer.isActive()) timer.start();
+}
+
+void MainWindow::StopTimer(Timer t) {
+  timers_[static_cast<int>(t)].stop();
+}
+
+bool MainWindow::IsTimerRunning(Timer t) const {
+  return timers_[static_cast<int>(t)].isActive();
+}
+
+MessageAnswer MainWindow::ShowMessage(const Message& m) {
+  if (messageHook) return messageHook(m);
+  QMessageBox::Icon icon = m.icon == MessageIcon::Information ? QMessageBox::Information
+                           : m.icon == MessageIcon::Error     ? QMessageBox::Critical
+                                                              : QMessageBox::Warning;
+  QMessageBox box(icon, FromUtf8(m.title), FromUtf8(m.text), QMessageBox::NoButton, this);
+  box.setTextFormat(Qt::PlainText);
+  if (m.buttons == MessageButtons::OkCancel) {
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+  } else {
+    box.setStandardButtons(QMessageBox::Ok);
+  }
+  return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+bool MainWindow::PutOnClipboard(std::string_view text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  const QString t = FromUtf8(text);
+  clipboard->clear();
+  clipboard->setText(t);
+  return clipboard->text() == t;
+}
+
+LocalDateTime MainWindow::Now() const {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate d = now.date();
+  const QTime t = now.time();
+  return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), d.dayOfWeek() % 7};
+}
+
+std::string MainWindow::LocaleDate(const LocalDateTime& t) const {
+  QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+  // The year always in four digits.
+  if (!format.contains(QStringLiteral("yyyy")))
+    format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+  return QLocale::system().toString(QDate(t.year, t.month, t.day), format).toStdString();
+}
+
+std::string MainWindow::LocaleTime(const LocalDateTime& t) const {
+  QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+  // No time-zone name.
+  format.remove(QLatin1Char('t'));
+  format = format.trimmed();
+  return QLocale::system().toString(QTime(t.hour, t.minute, t.second), format).toStdString();
+}
+
+}  // namespace candelor::qt

@@ -1,0 +1,86 @@
+#pragma once
+
+// The main window of the calculator. It draws the controls and forwards their events to the
+// Calculator, which works on the window only through the Form port implemented here:
+//
+//   key or mouse event -> BoxEdit / button / option -> Calculator handler
+//   text written (by the user or by the logic) -> textChanged -> commit, nested and synchronous
+//   QTimer tick -> Calculator::TimerFired -> reads the texts, solves, writes the results back
+//
+// The window adds no calculation of its own.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/form.h"
+#include "ui/calculator.h"
+#include "ui/qt/widgets.h"
+
+class QAbstractButton;
+class QMenu;
+class QRadioButton;
+
+namespace candelor::qt {
+
+class MainWindow : public QMainWindow, public Form {
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Start-up after the window is shown: start values and the first ticker.
+  void Start();
+
+  // Texts the About window shows, set once at start-up.
+  QString Program;
+  QString Version;
+  QString Copyrt;
+
+  // The widget that shows a control, for tests and the information windows.
+  QWidget* widget(Control c) const { return widgets_[static_cast<int>(c)]; }
+  QMenu* lampMenu() const { return lampMenu_; }
+  QMenu* levelMenu() const { return levelMenu_; }
+  Calculator& calculator() { return calc_; }
+
+  // Answers messages without showing a box (for tests); unset, a real modal box is shown.
+  std::function<MessageAnswer(const Message&)> messageHook;
+  // Ends the program ("E&xit", a click on the hint panel); quits the application unless set.
+  std::function<void()> exitHook;
+
+  // The port.
+  std::string Text(Control c) const override;
+  void SetText(Control c, std::string_view text) override;
+  Selection GetSelection(Control c) const override;
+  void Select(Control c, int start, int length) override;
+  void Focus(Control c) override;
+  Control Focused() const override;
+  void SetAlignment(Control c, Alignment a) override;
+  void StartTimer(Timer t) override;
+  void StopTimer(Timer t) override;
+  bool IsTimerRunning(Timer t) const override;
+  MessageAnswer ShowMessage(const Message& m) override;
+  bool PutOnClipboard(std::string_view text) override;
+  LocalDateTime Now() const override;
+  std::string LocaleDate(const LocalDateTime& t) const override;
+  std::string LocaleTime(const LocalDateTime& t) const override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void Register(Control c, QWidget* w);
+  void EndProgram();
+
+  ControlEvents events_;
+  std::array<QWidget*, kControlCount> widgets_{};
+  std::array<QTimer, 4> timers_;
+  QMenu* lampMenu_ = nullptr;
+  QMenu* levelMenu_ = nullptr;
+  Calculator calc_{*this};
+};
+
+}  // namespace candelor::qt

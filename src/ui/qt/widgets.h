@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <functional>
+
+#include "core/controls.h"
+#include "input/stepping.h"
+
+class QToolButton;
+
+namespace candelor::qt {
+
+// What the window's own widgets report; the main window forwards it to the Calculator.
+struct ControlEvents {
+  std::function<void(Control, Key)> keyDown;
+  std::function<void(Control)> clicked;
+  std::function<void(Control)> focusGained;
+  std::function<void(Control)> focusLost;
+  std::function<void(Control)> textChanged;
+};
+
+// An input box (or the job box). Its typing limit applies to what the user types or pastes,
+// never to what the program writes. Key handling runs before the key reaches the text, and the
+// focus behaviour after the line edit's own (which would otherwise select all on Tab).
+class BoxEdit : public QLineEdit {
+ public:
+  BoxEdit(Control control, const ControlEvents& events, QWidget* parent);
+
+  Control control() const { return control_; }
+
+  // Writes the text as the program: no typing limit; the change (if any) commits at once.
+  void WriteText(const QString& text);
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+
+ private:
+  friend class TypingLimit;
+  Control control_;
+  const ControlEvents& events_;
+  int programWrites_ = 0;  // nesting of program writes in progress
+  QString lastText_;       // the text before the change the validator is looking at
+};
+
+// Two small arrow buttons beside a box, repeating while held, outside the tab order.
+class SpinArrows : public QWidget {
+ public:
+  SpinArrows(std::function<void()> down, std::function<void()> up, QWidget* parent);
+};
+
+// The sunken one-line hint panel; a click on it ends the program.
+class HintPanel : public QLabel {
+ public:
+  HintPanel(std::function<void()> clicked, QWidget* parent);
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+
+ private:
+  std::function<void()> clicked_;
+};
+
+}  // namespace candelor::qt
