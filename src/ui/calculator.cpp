@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/actions.h"
 #include "core/driver.h"
 #include "core/units.h"
 #include "input/commit.h"
@@ -107,6 +108,19 @@ void Calculator::ControlClicked(Control c) {
 
 void Calculator::LampMenuOpened() {
   SetPendingFocus(session_, PendingFocus::LampLumens);
+}
+
+void Calculator::LampFamilyOpened(const LampFamily& family) {
+  candelor::LampFamilyOpened(session_, family);
+}
+void Calculator::LampEntryChosen(const LampEntry& entry) {
+  candelor::LampEntryChosen(session_, entry);
+}
+void Calculator::LampReadMeChosen() {
+  candelor::LampReadMeChosen(session_);
+}
+void Calculator::LevelChosen(const RecommendedLevel& level) {
+  candelor::LevelChosen(session_, level);
 }
 
 void Calculator::LevelMenuOpened() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/lamps.h"
+#include "catalogue/levels.h"
 #include "core/form.h"
 #include "core/session.h"
 #include "input/stepping.h"
@@ -42,9 +44,13 @@ class Calculator : public FormEvents {
   void MouseOver(Control c);
   void ControlClicked(Control c);
 
-  // The two catalogue menus drop down.
+  // The two catalogue menus drop down; their entries are chosen.
   void LampMenuOpened();
+  void LampFamilyOpened(const LampFamily& family);
+  void LampEntryChosen(const LampEntry& entry);
+  void LampReadMeChosen();
   void LevelMenuOpened();
+  void LevelChosen(const RecommendedLevel& level);
 
   Session& session() { return session_; }
   const CalcState& state() const { return session_.state; }

@@ -7,7 +7,7 @@ namespace {
 
 // The offscreen platform warns about window hints it cannot honour; nothing to act on.
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QLatin1String("propagateSizeHints"))) return;
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
   qt_message_output(type, context, message);
 }
 

@@ -242,13 +242,50 @@ void MainWindow::BuildMenus() {
   exit->setObjectName(QStringLiteral("mnuEx"));
   connect(exit, &QAction::triggered, this, [this] { EndProgram(); });
 
+  // Both catalogue menus are built from the catalogue tables; a submenu raises its opening
+  // before any choice in it (aboutToShow).
   lampMenu_ = menuBar()->addMenu(QStringLiteral("&Approximate Lamp Lumens"));
   lampMenu_->setObjectName(QStringLiteral("mnuLamp"));
   connect(lampMenu_, &QMenu::aboutToShow, this, [this] { calc_.LampMenuOpened(); });
+  QAction* readMe = lampMenu_->addAction(FromUtf8(kLampReadMeCaption));
+  readMe->setObjectName(FromUtf8(kLampReadMeName));
+  connect(readMe, &QAction::triggered, this, [this] { calc_.LampReadMeChosen(); });
+  std::function<void(QMenu*, const LampFamily&)> addFamily = [&](QMenu* parent,
+                                                                 const LampFamily& family) {
+    QMenu* menu = parent->addMenu(FromUtf8(family.caption));
+    menu->setObjectName(FromUtf8(family.name));
+    connect(menu, &QMenu::aboutToShow, this, [this, &family] { calc_.LampFamilyOpened(family); });
+    for (const LampNode& node : family.children) {
+      if (const auto* entry = std::get_if<LampEntry>(&node.item)) {
+        QAction* action = menu->addAction(FromUtf8(entry->caption));
+        action->setObjectName(FromUtf8(entry->name));
+        connect(action, &QAction::triggered, this,
+                [this, entry] { calc_.LampEntryChosen(*entry); });
+      } else {
+        addFamily(menu, std::get<LampFamily>(node.item));
+      }
+    }
+  };
+  for (const LampFamily& family : LampCatalogue()) addFamily(lampMenu_, family);
 
   levelMenu_ = menuBar()->addMenu(QStringLiteral("&Recommended Ltg Levels"));
   levelMenu_->setObjectName(QStringLiteral("mnuRec"));
   connect(levelMenu_, &QMenu::aboutToShow, this, [this] { calc_.LevelMenuOpened(); });
+  std::function<void(QMenu*, const LevelGroup&)> addGroup = [&](QMenu* parent,
+                                                                const LevelGroup& group) {
+    QMenu* menu = parent->addMenu(FromUtf8(group.caption));
+    menu->setObjectName(FromUtf8(group.name));
+    for (const LevelNode& node : group.children) {
+      if (const auto* level = std::get_if<RecommendedLevel>(&node.item)) {
+        QAction* action = menu->addAction(FromUtf8(level->caption));
+        action->setObjectName(FromUtf8(level->name));
+        connect(action, &QAction::triggered, this, [this, level] { calc_.LevelChosen(*level); });
+      } else {
+        addGroup(menu, std::get<LevelGroup>(node.item));
+      }
+    }
+  };
+  for (const LevelGroup& group : LevelCatalogue()) addGroup(levelMenu_, group);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -360,7 +397,7 @@ void MainWindow::Focus(Control c) {
 }
 
 Control MainWindow::Focused() const {
-  QWidget* f = QApplication::focusWidget();
+  QWidget* f = focusWidget();  // the window's own focus, also while a menu or box is active
   for (int i = 0; i < kControlCount; ++i) {
     if (widgets_[i] && widgets_[i] == f) return static_cast<Control>(i);
   }

@@ -1,0 +1,94 @@
+#include <QMenu>
+#include <functional>
+
+#include "catalogue/lamps.h"
+#include "catalogue/levels.h"
+#include "ui/window_fixture.h"
+
+namespace candelor::qt {
+namespace {
+
+using testing::Eventually;
+using testing::WindowTest;
+
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Compares one built menu with its table, in order, captions and nesting.
+template <typename Group, typename Leaf>
+void ExpectMenuMatches(const QMenu* menu, const Group& group, int skip = 0) {
+  const QList<QAction*> actions = menu->actions();
+  ASSERT_EQ(actions.size(), static_cast<qsizetype>(group.children.size() + skip)) << group.name;
+  for (std::size_t i = 0; i < group.children.size(); ++i) {
+    const QAction* action = actions[static_cast<qsizetype>(i) + skip];
+    const auto& node = group.children[i].item;
+    if (const auto* leaf = std::get_if<Leaf>(&node)) {
+      EXPECT_EQ(action->menu(), nullptr) << leaf->name;
+      EXPECT_EQ(action->text(), Q(leaf->caption)) << leaf->name;
+      EXPECT_EQ(action->objectName(), Q(leaf->name));
+      EXPECT_FALSE(action->isCheckable());
+    } else {
+      const auto& sub = std::get<Group>(node);
+      ASSERT_NE(action->menu(), nullptr) << sub.name;
+      EXPECT_EQ(action->text(), Q(sub.caption)) << sub.name;
+      EXPECT_EQ(action->menu()->objectName(), Q(sub.name));
+      ExpectMenuMatches<Group, Leaf>(action->menu(), sub);
+    }
+  }
+}
+
+TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
+  QMenu* lamps = window->lampMenu();
+  EXPECT_EQ(lamps->title(), "&Approximate Lamp Lumens");
+  ASSERT_FALSE(lamps->actions().isEmpty());
+  EXPECT_EQ(lamps->actions()[0]->text(), "&Read me first");
+  LampFamily top{"mnuLamp", "", std::nullopt, {}};
+  for (const LampFamily& f : LampCatalogue()) top.children.push_back({f});
+  ExpectMenuMatches<LampFamily, LampEntry>(lamps, top, 1);
+
+  QMenu* levels = window->levelMenu();
+  EXPECT_EQ(levels->title(), "&Recommended Ltg Levels");
+  LevelGroup levelTop{"mnuRec", "", {}};
+  for (const LevelGroup& g : LevelCatalogue()) levelTop.children.push_back({g});
+  ExpectMenuMatches<LevelGroup, RecommendedLevel>(levels, levelTop);
+
+  // Captions as the catalogue spells them: trailing blanks, inch marks, degree signs.
+  auto* t5 = window->findChild<QMenu*>(QStringLiteral("mnulfT5"));
+  ASSERT_NE(t5, nullptr);
+  EXPECT_EQ(t5->title(), "T&5 Linear Fluorescent ");
+  auto* pl = window->findChild<QMenu*>(QStringLiteral("mnuPlugin"));
+  ASSERT_NE(pl, nullptr);
+  EXPECT_EQ(pl->title(), "&PL - Plug-in - Short 5\"- 8\"");
+  auto* t5lamp = window->findChild<QAction*>(QStringLiteral("mnulfT52FT14w25"));
+  ASSERT_NE(t5lamp, nullptr);
+  EXPECT_EQ(t5lamp->text(), QString::fromUtf8("T5-&14-watt at 25\u00B0C/77\u00B0F"));
+}
+
+// The keyboard alone: Alt and the access keys, through the real menus.
+TEST_F(WindowTest, AMenuLampByAccessKeysFillsTheLampLumens) {
+  QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
+  ASSERT_TRUE(Eventually([] { return QApplication::activePopupWidget() != nullptr; }));
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_H);
+  ASSERT_TRUE(Eventually([this] { return Text(Control::LLD) == QStringLiteral("0.84"); }));
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_4);
+  EXPECT_TRUE(Eventually([this] { return Text(Control::LL) == QStringLiteral("50000"); }));
+  EXPECT_TRUE(Eventually([this] { return window->focusWidget() == W(Control::LL); }));
+  EXPECT_EQ(Box(Control::LL)->selectedText(), "50000");
+}
+
+TEST_F(WindowTest, ALevelByAccessKeysFillsTheLevelAndSolvesLuminaires) {
+  QTest::mouseClick(W(Control::NOF), Qt::LeftButton);
+  ASSERT_TRUE(window->IsTimerRunning(Timer::Timer2));
+  QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+  ASSERT_TRUE(Eventually([] { return QApplication::activePopupWidget() != nullptr; }));
+  EXPECT_TRUE(window->IsTimerRunning(Timer::Timer1));
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_B);
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
+  EXPECT_TRUE(Eventually([this] { return Text(Control::LLV) == QStringLiteral("60"); }));
+  EXPECT_TRUE(Eventually([this] { return window->focusWidget() == W(Control::LLV); }));
+  EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace candelor::qt
