@@ -6,6 +6,7 @@
 #include "core/driver.h"
 #include "core/units.h"
 #include "input/commit.h"
+#include "report/report.h"
 #include "ui/hints.h"
 
 namespace candelor {
@@ -104,6 +105,10 @@ void Calculator::MouseOver(Control c) {
 
 void Calculator::ControlClicked(Control c) {
   if (auto explanation = TermExplanation(c)) session_.Ask(*explanation);
+}
+
+void Calculator::PasteClicked() {
+  PasteCalculationReport(session_);
 }
 
 void Calculator::LampMenuOpened() {

@@ -44,6 +44,9 @@ class Calculator : public FormEvents {
   void MouseOver(Control c);
   void ControlClicked(Control c);
 
+  // "Paste to Clipboard" is clicked.
+  void PasteClicked();
+
   // The two catalogue menus drop down; their entries are chosen.
   void LampMenuOpened();
   void LampFamilyOpened(const LampFamily& family);

@@ -16,6 +16,7 @@
 #include <QScreen>
 
 #include "ui/hints.h"
+#include "ui/qt/info_windows.h"
 
 namespace candelor::qt {
 namespace {
@@ -208,6 +209,7 @@ void MainWindow::BuildControls() {
   auto* paste = new QPushButton(FromUtf8(StartUpText(Control::PasteClip)), central);
   paste->setGeometry(Twips(4344, 2300, 2196, 680));
   paste->setAutoDefault(true);
+  connect(paste, &QPushButton::clicked, this, [this] { calc_.PasteClicked(); });
   Register(Control::PasteClip, paste);
   box(Control::Job, central, Twips(4344, 3080, 2196, 300));
 
@@ -287,8 +289,43 @@ void MainWindow::BuildMenus() {
   };
   for (const LevelGroup& group : LevelCatalogue()) addGroup(levelMenu_, group);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnuHelp"));
+  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+  helpMenu_->setObjectName(QStringLiteral("mnuHelp"));
+  auto help = [this](const char* caption, const char* name, std::function<void()> open) {
+    QAction* action = helpMenu_->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, std::move(open));
+  };
+  help("&Read me first", "mnureadme1",
+       [this] { OpenModeless(disclaimer_, [this] { return CreateDisclaimer(this); }); });
+  help("&How to use this software", "mnuHou",
+       [this] { OpenModeless(howto_, [this] { return CreateHowto(this); }); });
+  help("&About Candelor", "mnuAbout", [this] { OpenAbout(); });
+}
+
+void MainWindow::OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create) {
+  // Open already: to the front, neither moved nor reloaded.
+  if (!slot || !slot->isVisible()) {
+    slot = create();
+    slot->show();
+  }
+  slot->raise();
+  slot->activateWindow();
+}
+
+void MainWindow::OpenAbout() {
+  InfoWindow* about =
+      CreateAbout(this, Program, Version, Copyrt, [this] { OpenDisclaimerFromAbout(); });
+  about->exec();
+}
+
+void MainWindow::OpenDisclaimerFromAbout() {
+  // The modeless disclaimer, if open, closes and opens again modally over the About window.
+  if (disclaimer_) disclaimer_->close();
+  InfoWindow* disclaimer = CreateDisclaimer(this);
+  disclaimer_ = disclaimer;
+  disclaimer->setModal(true);
+  disclaimer->exec();
 }
 
 void MainWindow::Start() {
@@ -456,20 +493,28 @@ LocalDateTime MainWindow::Now() const {
   return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), d.dayOfWeek() % 7};
 }
 
+// The user's locale (QLocale() is the system locale unless a test pins another).
 std::string MainWindow::LocaleDate(const LocalDateTime& t) const {
-  QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+  const QLocale locale;
+  QString format = locale.dateFormat(QLocale::ShortFormat);
   // The year always in four digits.
-  if (!format.contains(QStringLiteral("yyyy")))
+  if (!format.contains(QStringLiteral("yyyy"))) {
     format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-  return QLocale::system().toString(QDate(t.year, t.month, t.day), format).toStdString();
+  }
+  return locale.toString(QDate(t.year, t.month, t.day), format).toStdString();
 }
 
 std::string MainWindow::LocaleTime(const LocalDateTime& t) const {
-  QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-  // No time-zone name.
-  format.remove(QLatin1Char('t'));
-  format = format.trimmed();
-  return QLocale::system().toString(QTime(t.hour, t.minute, t.second), format).toStdString();
+  const QLocale locale;
+  // The long time with seconds, without the time-zone name (the unquoted "t" of the format).
+  const QString long_ = locale.timeFormat(QLocale::LongFormat);
+  QString format;
+  bool quoted = false;
+  for (QChar c : long_) {
+    if (c == QLatin1Char('\'')) quoted = !quoted;
+    if (quoted || c != QLatin1Char('t')) format += c;
+  }
+  return locale.toString(QTime(t.hour, t.minute, t.second), format.trimmed()).toStdString();
 }
 
 }  // namespace candelor::qt

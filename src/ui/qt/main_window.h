@@ -10,6 +10,7 @@
 // The window adds no calculation of its own.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -20,6 +21,7 @@
 #include "ui/qt/widgets.h"
 
 class QAbstractButton;
+class QDialog;
 class QMenu;
 class QRadioButton;
 
@@ -42,6 +44,7 @@ class MainWindow : public QMainWindow, public Form {
   QWidget* widget(Control c) const { return widgets_[static_cast<int>(c)]; }
   QMenu* lampMenu() const { return lampMenu_; }
   QMenu* levelMenu() const { return levelMenu_; }
+  QMenu* helpMenu() const { return helpMenu_; }
   Calculator& calculator() { return calc_; }
 
   // Answers messages without showing a box (for tests); unset, a real modal box is shown.
@@ -78,8 +81,15 @@ class MainWindow : public QMainWindow, public Form {
   ControlEvents events_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<QTimer, 4> timers_;
+  void OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create);
+  void OpenAbout();
+  void OpenDisclaimerFromAbout();
+
+  QPointer<QDialog> howto_;
+  QPointer<QDialog> disclaimer_;
   QMenu* lampMenu_ = nullptr;
   QMenu* levelMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
   Calculator calc_{*this};
 };
 
