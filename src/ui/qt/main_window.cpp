@@ -83,7 +83,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
+  // The controls outlive the members they report to unless they go first: silence them and
+  // destroy them while the calculator and the event hooks still exist.
   for (auto& t : timers_) t.stop();
+  events_ = {};
+  for (QWidget* w : widgets_) {
+    if (w) w->removeEventFilter(this);
+  }
+  widgets_ = {};
+  delete takeCentralWidget();
 }
 
 void MainWindow::Register(Control c, QWidget* w) {
