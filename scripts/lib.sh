@@ -6,7 +6,8 @@ CANDELOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Packages to build, run and test the calculator on Debian 12 or Ubuntu.
 CANDELOR_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
   fonts-liberation2)
-CANDELOR_TEST_PACKAGES=(xvfb xauth x11-utils xdotool xclip libx11-dev locales)
+CANDELOR_TEST_PACKAGES=(xvfb xauth x11-utils xdotool xclip libx11-dev locales clang
+  libclang-rt-14-dev)
 
 # Installs whichever of the given packages are not installed yet; quick when all are there.
 ensure_packages() {
