@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -9,6 +10,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Candelor"));
+  QApplication::setDesktopFileName(QStringLiteral("com.tavringroup.Candelor"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/candelor-256.png")));
 
   candelor::qt::SingleInstance instance(QStringLiteral("candelor"));
   if (instance.outcome() == candelor::qt::SingleInstance::Outcome::AlreadyRunning) {

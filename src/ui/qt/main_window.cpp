@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,6 +16,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "core/units.h"
+#include "input/commit.h"
 #include "ui/hints.h"
 #include "ui/qt/info_windows.h"
 
@@ -52,6 +55,7 @@ QCursor IconCursor() {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Candelor - Zonal Cavity Method"));
+  setWindowIcon(QIcon(QStringLiteral(":/candelor-256.png")));
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(8);
   setFont(font);
@@ -235,6 +239,8 @@ void MainWindow::BuildControls() {
   // The clock line lies below the hint panel, outside the client area.
   label(Control::LabelTime, central, Twips(300, 4872, 1692, 372));
 
+  for (int i = 0; i < kControlCount; ++i) DescribeForAccessibility(static_cast<Control>(i));
+
   // Tab order: the input boxes, the level unit, the unit options, the job box, the button.
   QWidget* previous = nullptr;
   for (Control c : {Control::RL, Control::RW, Control::RCH, Control::NOL, Control::LL, Control::LLD,
@@ -243,6 +249,57 @@ void MainWindow::BuildControls() {
     if (previous) setTabOrder(previous, widget(c));
     previous = widget(c);
   }
+}
+
+namespace {
+
+// A hint without its leading blanks, or nothing for the blank hint.
+QString HintText(std::optional<std::string_view> hint) {
+  if (!hint) return {};
+  return FromUtf8(*hint).trimmed();
+}
+
+}  // namespace
+
+QString MainWindow::AccessiblePrefix(Control c) const {
+  if (c == Control::LU) return QStringLiteral("Lighting Level unit");
+  if (c == Control::Job) return QStringLiteral("Job and/or room name");
+  QWidget* w = widget(c);
+  auto* group = w ? qobject_cast<QGroupBox*>(w->parentWidget()) : nullptr;
+  if (!group || qobject_cast<QAbstractButton*>(w)) return {};
+  return group->title();
+}
+
+void MainWindow::DescribeForAccessibility(Control c) {
+  QWidget* w = widget(c);
+  if (!w || c == Control::Background) return;
+  const QString prefix = AccessiblePrefix(c);
+  if (IsTextBox(c)) {
+    w->setAccessibleName(prefix);  // the value is the box's text: "Room Length, 10"
+  } else if (!prefix.isEmpty()) {
+    UpdateAccessibleName(c);
+  }
+  // The description is the control's hint, else its group's.
+  const std::string lu = Text(Control::LU);
+  QString description = HintText(MouseOverHint(c, lu));
+  if (description.isEmpty() && w->parentWidget()) {
+    for (int g = 0; g < kControlCount; ++g) {
+      if (widgets_[g] == w->parentWidget())
+        description = HintText(MouseOverHint(static_cast<Control>(g), lu));
+    }
+  }
+  if (c == Control::RL) description = HintText(kRoomLengthHint);
+  if (c == Control::Imperial) description = HintText(kImperialFocusHint);
+  if (c == Control::Metric) description = HintText(kMetricFocusHint);
+  if (c == Control::Stat) description = QStringLiteral("Hints. Click to close the calculator.");
+  w->setAccessibleDescription(description);
+}
+
+void MainWindow::UpdateAccessibleName(Control c) {
+  // Labels and the level-unit button carry their value in the name: "Room Area, 100".
+  const QString prefix = AccessiblePrefix(c);
+  if (prefix.isEmpty() || IsTextBox(c)) return;
+  widget(c)->setAccessibleName(prefix + QStringLiteral(", ") + FromUtf8(Text(c)));
 }
 
 void MainWindow::BuildMenus() {
@@ -415,9 +472,14 @@ void MainWindow::SetText(Control c, std::string_view text) {
   if (auto* e = dynamic_cast<BoxEdit*>(w)) {
     e->WriteText(t);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
-    if (l->text() != t) l->setText(t);  // an unchanged result repaints nothing
+    if (l->text() == t) return;  // an unchanged result repaints nothing
+    l->setText(t);
+    UpdateAccessibleName(c);
   } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-    if (b->text() != t) b->setText(t);
+    if (b->text() == t) return;
+    b->setText(t);
+    UpdateAccessibleName(c);
+    if (c == Control::LU) DescribeForAccessibility(c);  // its hint names the other unit
   }
 }
 
@@ -475,6 +537,7 @@ MessageAnswer MainWindow::ShowMessage(const Message& m) {
                            : m.icon == MessageIcon::Error     ? QMessageBox::Critical
                                                               : QMessageBox::Warning;
   QMessageBox box(icon, FromUtf8(m.title), FromUtf8(m.text), QMessageBox::NoButton, this);
+  box.setWindowIcon(windowIcon());
   box.setTextFormat(Qt::PlainText);
   if (m.buttons == MessageButtons::OkCancel) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -76,6 +76,10 @@ class MainWindow : public QMainWindow, public Form {
   void BuildControls();
   void BuildMenus();
   void Register(Control c, QWidget* w);
+  // Accessible names and descriptions: a screen reader says "Room Length, 10", not "edit".
+  QString AccessiblePrefix(Control c) const;
+  void DescribeForAccessibility(Control c);
+  void UpdateAccessibleName(Control c);
   void EndProgram();
 
   ControlEvents events_;
