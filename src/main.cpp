@@ -1,33 +1,5 @@
-#include <QApplication>
-#include <QFileInfo>
-#include <QIcon>
-#include <QMessageBox>
-#include <cstdio>
-
-#include "ui/qt/main_window.h"
-#include "ui/qt/single_instance.h"
+#include "ui/qt/application.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Candelor"));
-  QApplication::setDesktopFileName(QStringLiteral("com.tavringroup.Candelor"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/candelor-256.png")));
-
-  candelor::qt::SingleInstance instance(QStringLiteral("candelor"));
-  if (instance.outcome() == candelor::qt::SingleInstance::Outcome::AlreadyRunning) {
-    const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("TavrinGroup"),
-                    exe + QStringLiteral(" Already running "), QMessageBox::Ok);
-    box.exec();
-    return 0;
-  }
-  if (instance.outcome() == candelor::qt::SingleInstance::Outcome::Unavailable) {
-    std::fprintf(stderr, "candelor: starting without the single-instance check: %s\n",
-                 qPrintable(instance.problem()));
-  }
-
-  candelor::qt::MainWindow window;
-  window.show();
-  window.Start();
-  return QApplication::exec();
+  return candelor::qt::RunCalculator(argc, argv);
 }

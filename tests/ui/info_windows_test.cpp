@@ -105,6 +105,12 @@ TEST_F(WindowTest, HowtoIsModelessAndComesToTheFrontWhenChosenAgain) {
       [&] { return window->findChild<InfoWindow*>(QStringLiteral("Howto")) == nullptr; }));
 }
 
+TEST_F(WindowTest, TheCloseBoxEndsTheProgramEvenWithTheHowtoOpen) {
+  HelpAction(*window, "mnuHou")->trigger();
+  window->close();
+  EXPECT_TRUE(exited);
+}
+
 TEST_F(WindowTest, DisclaimerClosesOnItsBackgroundAndNothingIsClipped) {
   HelpAction(*window, "mnureadme1")->trigger();
   HelpAction(*window, "mnuHou")->trigger();

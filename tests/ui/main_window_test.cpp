@@ -233,3 +233,35 @@ TEST_F(WindowTest, NothingIsClippedAtTheDesignedSize) {
 
 }  // namespace
 }  // namespace candelor::qt
+
+namespace candelor::qt {
+namespace {
+
+// Counts paint events of the watched widgets.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(WindowTest, ATickWhoseResultsDidNotChangeRepaintsNothing) {
+  ASSERT_TRUE(testing::Eventually([&] { return Text(Control::NOF) == QStringLiteral("2.5"); }));
+  QTest::qWait(120);
+  PaintCounter counter;
+  for (Control c : {Control::NOF, Control::FS, Control::Uniformity, Control::RA, Control::LLF}) {
+    W(c)->installEventFilter(&counter);
+  }
+  QTest::qWait(300);  // six ticks with nothing changed
+  EXPECT_EQ(counter.paints, 0);
+  window->SetText(Control::LLV, "75");
+  QTest::qWait(120);
+  EXPECT_GT(counter.paints, 0);  // the changed results do repaint
+}
+
+}  // namespace
+}  // namespace candelor::qt

@@ -71,6 +71,7 @@ class MainWindow : public QMainWindow, public Form {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildControls();
