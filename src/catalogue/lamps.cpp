@@ -125,6 +125,24 @@ std::vector<LampFamily> Build() {
 
 }  // namespace
 
+std::vector<LampChoice> AllLamps() {
+  std::vector<LampChoice> out;
+  std::vector<const LampFamily*> path;
+  auto walk = [&](const LampFamily& family, auto& self) -> void {
+    path.push_back(&family);
+    for (const LampNode& node : family.children) {
+      if (const auto* entry = std::get_if<LampEntry>(&node.item)) {
+        out.push_back({path, entry});
+      } else {
+        self(std::get<LampFamily>(node.item), self);
+      }
+    }
+    path.pop_back();
+  };
+  for (const LampFamily& family : LampCatalogue()) walk(family, walk);
+  return out;
+}
+
 const std::vector<LampFamily>& LampCatalogue() {
   static const std::vector<LampFamily> catalogue = Build();
   return catalogue;

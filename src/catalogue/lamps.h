@@ -34,6 +34,13 @@ struct LampNode {
 // The families under "&Approximate Lamp Lumens", in menu order, after its read-me entry.
 const std::vector<LampFamily>& LampCatalogue();
 
+// A lamp with the families a user opens on the way to it, in menu order.
+struct LampChoice {
+  std::vector<const LampFamily*> families;
+  const LampEntry* entry = nullptr;
+};
+std::vector<LampChoice> AllLamps();
+
 // The read-me entry at the top of the lamp menu, and its message.
 inline constexpr std::string_view kLampReadMeName = "mnureadme";
 inline constexpr std::string_view kLampReadMeCaption = "&Read me first";

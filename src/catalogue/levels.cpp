@@ -38,6 +38,21 @@ std::vector<LevelGroup> Build() {
 
 }  // namespace
 
+std::vector<const RecommendedLevel*> AllLevels() {
+  std::vector<const RecommendedLevel*> out;
+  auto walk = [&](const LevelGroup& group, auto& self) -> void {
+    for (const LevelNode& node : group.children) {
+      if (const auto* level = std::get_if<RecommendedLevel>(&node.item)) {
+        out.push_back(level);
+      } else {
+        self(std::get<LevelGroup>(node.item), self);
+      }
+    }
+  };
+  for (const LevelGroup& group : LevelCatalogue()) walk(group, walk);
+  return out;
+}
+
 const std::vector<LevelGroup>& LevelCatalogue() {
   static const std::vector<LevelGroup> catalogue = Build();
   return catalogue;

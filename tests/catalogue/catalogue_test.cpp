@@ -112,32 +112,8 @@ const LampRow kLamps[] = {
     {"mnuMH1000", "110000", "0.8"},
 };
 
-// Each lamp with the families a user opens on the way to it.
-struct LampPath {
-  std::vector<const LampFamily*> families;
-  const LampEntry* entry;
-};
-
-std::vector<LampPath> AllLamps() {
-  std::vector<LampPath> out;
-  std::vector<const LampFamily*> path;
-  std::function<void(const LampFamily&)> walk = [&](const LampFamily& f) {
-    path.push_back(&f);
-    for (const LampNode& n : f.children) {
-      if (const auto* e = std::get_if<LampEntry>(&n.item)) {
-        out.push_back({path, e});
-      } else {
-        walk(std::get<LampFamily>(n.item));
-      }
-    }
-    path.pop_back();
-  };
-  for (const LampFamily& f : LampCatalogue()) walk(f);
-  return out;
-}
-
 TEST(LampCatalogue, EveryLampFillsItsLumensAndDepreciation) {
-  std::vector<LampPath> lamps = AllLamps();
+  std::vector<LampChoice> lamps = AllLamps();
   ASSERT_EQ(lamps.size(), std::size(kLamps));
   for (std::size_t i = 0; i < lamps.size(); ++i) {
     const LampRow& row = kLamps[i];
@@ -171,7 +147,7 @@ TEST(LampCatalogue, OnlyFiveFamiliesWriteADepreciationWhenOpened) {
 }
 
 const LampEntry& Lamp(std::string_view name) {
-  for (const LampPath& p : AllLamps()) {
+  for (const LampChoice& p : AllLamps()) {
     if (p.entry->name == name) return *p.entry;
   }
   throw std::runtime_error("no such lamp");
@@ -282,21 +258,6 @@ const LevelRow kLevels[] = {
     {"mnuRecBb6", "15", "161.4645", false},   {"mnuRecBb61", "15", "161.4645", false},
     {"mnuRecBb7", "30", "322.929", false},    {"mnuRecBb8", "5", "53.8215", false},
 };
-
-std::vector<const RecommendedLevel*> AllLevels() {
-  std::vector<const RecommendedLevel*> out;
-  std::function<void(const LevelGroup&)> walk = [&](const LevelGroup& g) {
-    for (const LevelNode& n : g.children) {
-      if (const auto* l = std::get_if<RecommendedLevel>(&n.item)) {
-        out.push_back(l);
-      } else {
-        walk(std::get<LevelGroup>(n.item));
-      }
-    }
-  };
-  for (const LevelGroup& g : LevelCatalogue()) walk(g);
-  return out;
-}
 
 TEST(LevelCatalogue, EveryLevelInBothUnitsWithItsAdvice) {
   auto levels = AllLevels();

@@ -1,6 +1,7 @@
 // Fuzzes the calculator with sequences of user events on the headless form and checks, after
 // every event, the invariants that must always hold. The input is readable text, one event a
 // line ("type 12", "click NOF", "wait 50"), so that the seed corpus is a set of scenarios.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -28,37 +29,20 @@ using testing::Harness;
   std::abort();
 }
 
-std::vector<LampFamily const*> gFamilies;
-std::vector<std::pair<std::vector<const LampFamily*>, const LampEntry*>> gLamps;
-std::vector<const RecommendedLevel*> gLevels;
-
-void IndexCatalogues() {
-  if (!gLamps.empty()) return;
-  std::vector<const LampFamily*> path;
-  std::function<void(const LampFamily&)> walk = [&](const LampFamily& f) {
-    path.push_back(&f);
-    gFamilies.push_back(&f);
-    for (const LampNode& n : f.children) {
-      if (const auto* e = std::get_if<LampEntry>(&n.item)) {
-        gLamps.push_back({path, e});
-      } else {
-        walk(std::get<LampFamily>(n.item));
-      }
+// Every lamp family, for the "family" event.
+std::vector<const LampFamily*> AllFamilies() {
+  std::vector<const LampFamily*> out;
+  for (const LampChoice& lamp : AllLamps()) {
+    for (const LampFamily* f : lamp.families) {
+      if (std::find(out.begin(), out.end(), f) == out.end()) out.push_back(f);
     }
-    path.pop_back();
-  };
-  for (const LampFamily& f : LampCatalogue()) walk(f);
-  std::function<void(const LevelGroup&)> levels = [&](const LevelGroup& g) {
-    for (const LevelNode& n : g.children) {
-      if (const auto* l = std::get_if<RecommendedLevel>(&n.item)) {
-        gLevels.push_back(l);
-      } else {
-        levels(std::get<LevelGroup>(n.item));
-      }
-    }
-  };
-  for (const LevelGroup& g : LevelCatalogue()) levels(g);
+  }
+  return out;
 }
+
+const std::vector<LampChoice> gLamps = AllLamps();
+const std::vector<const LampFamily*> gFamilies = AllFamilies();
+const std::vector<const RecommendedLevel*> gLevels = AllLevels();
 
 bool AllowedMessage(const Message& m) {
   static const std::vector<Message> kFixed = {GreaterThanZeroMessage(),
@@ -217,10 +201,10 @@ void RunEvent(Harness& h, std::string_view verb, std::string_view arg) {
   } else if (verb == "levelunit") {
     h.calc.LevelUnitPressed();
   } else if (verb == "lamp") {
-    const auto& [families, entry] = gLamps[NumberFrom(arg, 1u << 20) % gLamps.size()];
+    const LampChoice& lamp = gLamps[NumberFrom(arg, 1u << 20) % gLamps.size()];
     h.calc.LampMenuOpened();
-    for (const LampFamily* f : families) h.calc.LampFamilyOpened(*f);
-    h.calc.LampEntryChosen(*entry);
+    for (const LampFamily* f : lamp.families) h.calc.LampFamilyOpened(*f);
+    h.calc.LampEntryChosen(*lamp.entry);
   } else if (verb == "family") {
     h.calc.LampMenuOpened();
     h.calc.LampFamilyOpened(*gFamilies[NumberFrom(arg, 1u << 20) % gFamilies.size()]);
@@ -252,7 +236,6 @@ void RunEvent(Harness& h, std::string_view verb, std::string_view arg) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace candelor;
-  IndexCatalogues();
   Harness h;
   std::string_view input(reinterpret_cast<const char*>(data), size);
   std::size_t seen = 0;

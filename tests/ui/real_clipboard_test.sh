@@ -6,17 +6,7 @@ app=$1
 export XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'kill $pid 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$out"' EXIT
 out=$(mktemp)
-fail() { echo "FAIL: $*"; exit 1; }
-
-find_window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/x11_helpers.sh"
 
 printf 'before' | xclip -selection clipboard
 "$app" & pid=$!

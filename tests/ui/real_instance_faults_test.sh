@@ -7,20 +7,7 @@ export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-count_windows() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }
-wait_for_windows() {  # title, count
-  for _ in $(seq 100); do
-    [ "$(count_windows "$1")" -ge "$2" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-wait_gone() {
-  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-  return 1
-}
+source "$(dirname "$0")/x11_helpers.sh"
 
 # A run killed with SIGKILL leaves its lock file behind; the next start takes it over.
 "$app" & first=$!; pids+=("$first")

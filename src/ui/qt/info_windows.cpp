@@ -1,4 +1,5 @@
 #include "ui/qt/info_windows.h"
+#include "ui/qt/twips.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -13,15 +14,6 @@
 namespace candelor::qt {
 namespace {
 
-constexpr int Px(int twips) {
-  return (twips + 7) / 15;
-}
-QRect Twips(int left, int top, int width, int height) {
-  return {Px(left), Px(top), Px(width), Px(height)};
-}
-QString FromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 // The texts keep their CR LF pairs; a label shows a line break for each pair.
 QString Display(std::string_view s) {
   return FromUtf8(s).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

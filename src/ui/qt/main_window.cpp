@@ -21,24 +21,13 @@
 #include "input/commit.h"
 #include "ui/hints.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/twips.h"
 
 namespace candelor::qt {
 namespace {
 
-// The layout is given in twips; 15 twips make a pixel at 96 dpi.
-constexpr int Px(int twips) {
-  return (twips + 7) / 15;
-}
-QRect Twips(int left, int top, int width, int height) {
-  return {Px(left), Px(top), Px(width), Px(height)};
-}
-
 constexpr int kClientWidth = 443;   // 6645 twips
 constexpr int kClientHeight = 279;  // 4185 twips
-
-QString FromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A small drawn "icon" pointer: a framed square, as the classic icon cursor.
 QCursor IconCursor() {
