@@ -234,8 +234,20 @@ void RunEvent(Harness& h, std::string_view verb, std::string_view arg) {
 }  // namespace
 }  // namespace candelor
 
+namespace {
+
+// User events run over the whole session, reported when the fuzzer ends.
+std::uint64_t gEvents = 0;
+void ReportEvents() {
+  std::fprintf(stderr, "events executed: %llu\n", static_cast<unsigned long long>(gEvents));
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace candelor;
+  static const bool reported = std::atexit(ReportEvents) == 0;
+  (void)reported;
   Harness h;
   std::string_view input(reinterpret_cast<const char*>(data), size);
   std::size_t seen = 0;
@@ -248,6 +260,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view arg =
         space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
     RunEvent(h, verb, arg);
+    ++gEvents;
     CheckInvariants(h, seen);
     seen = h.form.Messages().size();
   }

@@ -8,14 +8,23 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/corpus" "$work/artifacts"
+
+# Every input that once broke an invariant is replayed first.
+"$fuzzer" "$here"/regressions/* 2>&1 | tail -n 3
+
+status=0
 "$fuzzer" "$work/corpus" "$here/corpus" -dict="$here/events.dict" -max_total_time="$seconds" \
   -max_len=12000 -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
-  -artifact_prefix="$work/artifacts/" 2>&1 | tail -n 30
-status=${PIPESTATUS[0]}
+  -artifact_prefix="$work/artifacts/" > "$work/log" 2>&1 || status=$?
+grep -E '^(invariant broken|SUMMARY|Done|stat::number_of_executed_units|events executed)' "$work/log" || true
 if [ "$status" -ne 0 ]; then
+  tail -n 60 "$work/log"
   for crash in "$work"/artifacts/*; do
     [ -f "$crash" ] || continue
-    echo "--- reproducing input ($crash):"; head -c 2000 "$crash"; echo
+    kept="${TMPDIR:-/tmp}/candelor-$(basename "$crash")"
+    cp "$crash" "$kept"
+    echo "--- reproducing input, kept as $kept (add it to tests/fuzz/regressions/):"
+    od -c "$crash" | head -n 40
   done
 fi
 exit "$status"

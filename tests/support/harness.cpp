@@ -62,6 +62,7 @@ void Harness::Type(std::string_view utf8) {
 void Harness::Delete() {
   Control c = form.Focused();
   calc.KeyDown(c, Key::Other);
+  if (!IsTextBox(c)) return;  // only a text box has text to edit
   std::u16string text = form.Text16(c);
   Selection sel = form.GetSelection(c);
   if (sel.length == 0 && sel.start < static_cast<int>(text.size())) sel.length = 1;
@@ -72,6 +73,7 @@ void Harness::Delete() {
 void Harness::Backspace() {
   Control c = form.Focused();
   calc.KeyDown(c, Key::Other);
+  if (!IsTextBox(c)) return;
   std::u16string text = form.Text16(c);
   Selection sel = form.GetSelection(c);
   if (sel.length == 0) {
