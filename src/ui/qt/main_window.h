@@ -83,6 +83,9 @@ class MainWindow : public QMainWindow, public Form {
   void UpdateAccessibleName(Control c);
   void EndProgram();
 
+  static constexpr int kClientWidth = 443;   // 6645 twips
+  static constexpr int kClientHeight = 279;  // 4185 twips
+
   ControlEvents events_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<QTimer, 4> timers_;

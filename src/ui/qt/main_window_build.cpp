@@ -1,0 +1,333 @@
+#include "ui/qt/main_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "core/units.h"
+#include "input/commit.h"
+#include "ui/hints.h"
+#include "ui/qt/info_windows.h"
+#include "ui/qt/twips.h"
+
+// Building the window: its controls laid out from the design's twips, their accessible names,
+// and the menus (the catalogue menus from their tables, the Help menu's windows).
+
+namespace candelor::qt {
+namespace {
+
+// A small drawn "icon" pointer: a framed square, as the classic icon cursor.
+QCursor IconCursor() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setPen(Qt::black);
+  p.setBrush(Qt::white);
+  p.drawRect(2, 2, 11, 11);
+  p.drawRect(5, 5, 5, 5);
+  return QCursor(pixmap, 7, 7);
+}
+
+}  // namespace
+void MainWindow::BuildControls() {
+  auto* central = new QWidget(this);
+  central->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(central);
+  Register(Control::Background, central);
+
+  auto group = [&](Control c, QRect r) {
+    auto* g = new QGroupBox(FromUtf8(StartUpText(c)), central);
+    g->setGeometry(r);
+    g->setFocusPolicy(Qt::NoFocus);
+    switch (GroupPointer(c)) {
+      case Pointer::ArrowQuestion:
+        g->setCursor(Qt::WhatsThisCursor);
+        break;
+      case Pointer::Icon:
+        g->setCursor(IconCursor());
+        break;
+      case Pointer::Arrow:
+        g->setCursor(Qt::ArrowCursor);
+        break;
+      case Pointer::Default:
+        break;
+    }
+    Register(c, g);
+    return g;
+  };
+  auto label = [&](Control c, QWidget* parent, QRect r, Qt::Alignment align = Qt::AlignLeft) {
+    auto* l = new QLabel(FromUtf8(StartUpText(c)), parent);
+    l->setGeometry(r);
+    l->setAlignment(align | Qt::AlignVCenter);
+    Register(c, l);
+    return l;
+  };
+  auto box = [&](Control c, QWidget* parent, QRect r) {
+    auto* b = new BoxEdit(c, events_, parent);
+    b->WriteText(FromUtf8(StartUpText(c)));
+    b->setGeometry(r);
+    Register(c, b);
+    return b;
+  };
+  auto spin = [&](Control c, QWidget* parent, QRect r) {
+    auto* s =
+        new SpinArrows([this, c] { calc_.SpinDown(c); }, [this, c] { calc_.SpinUp(c); }, parent);
+    s->setGeometry(r);
+    s->setObjectName(FromUtf8(ControlName(c)) + QStringLiteral("S"));
+  };
+
+  // An input group: box at the left, the unit caption (if any) next, spin arrows at the right.
+  constexpr int kBoxTop = 17, kBoxHeight = 20, kSpinWidth = 16, kUnitWidth = 24;
+  auto inputGroup = [&](Control frame, QRect r, Control c, Control unit, int boxLeft = 8) {
+    QGroupBox* g = group(frame, r);
+    const int spinLeft = r.width() - 6 - kSpinWidth;
+    int boxRight = spinLeft - 2;
+    if (unit != Control::Background) {
+      boxRight -= kUnitWidth;
+      label(unit, g, QRect(boxRight + 4, kBoxTop, kUnitWidth - 4, kBoxHeight));
+    }
+    box(c, g, QRect(boxLeft, kBoxTop, boxRight - boxLeft, kBoxHeight));
+    spin(c, g, QRect(spinLeft, kBoxTop, kSpinWidth, kBoxHeight));
+    return g;
+  };
+  constexpr auto kNone = Control::Background;
+  inputGroup(Control::SSFrame1, Twips(96, 96, 1944, 648), Control::RL, Control::Unit0);
+  inputGroup(Control::Frame3D2, Twips(96, 756, 1944, 648), Control::RW, Control::Unit1);
+  inputGroup(Control::Frame3D3, Twips(96, 1452, 1944, 648), Control::RCH, Control::Unit2);
+  inputGroup(Control::Frame3D4, Twips(2140, 96, 2100, 648), Control::NOL, kNone);
+  inputGroup(Control::Frame3D5, Twips(2140, 756, 2100, 648), Control::LL, kNone);
+  inputGroup(Control::Frame3D6, Twips(2140, 1452, 996, 648), Control::LLD, kNone);
+  inputGroup(Control::Frame3D10, Twips(3232, 1452, 1018, 648), Control::LDD, kNone);
+  inputGroup(Control::Frame3D7, Twips(4368, 96, 2196, 648), Control::COU, kNone);
+  inputGroup(Control::Frame3D8, Twips(4368, 756, 2196, 648), Control::NOF, kNone);
+  QGroupBox* level =
+      inputGroup(Control::Frame3D9, Twips(4368, 1452, 2196, 648), Control::LLV, kNone, 44);
+  auto* lu = new QPushButton(FromUtf8(StartUpText(Control::LU)), level);
+  lu->setGeometry(6, kBoxTop - 1, 36, kBoxHeight + 2);
+  lu->setAutoDefault(true);  // Enter presses it, like Space
+  connect(lu, &QPushButton::clicked, this, [this] { calc_.LevelUnitPressed(); });
+  Register(Control::LU, lu);
+
+  auto* rule = new QFrame(central);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  rule->setGeometry(0, Px(2168) - 1, kClientWidth, 3);
+
+  // Derived values.
+  QGroupBox* area = group(Control::Frame3D11, Twips(96, 2200, 1944, 780));
+  label(Control::RA, area, QRect(10, 20, 80, 22));
+  label(Control::Area, area, QRect(92, 20, 34, 22));
+  label(Control::RCR, group(Control::Frame3D12, Twips(96, 3000, 1944, 740)),
+        QRect(10, 18, 110, 22));
+  label(Control::LLF, group(Control::Frame3D13, Twips(2140, 2200, 996, 780)),
+        QRect(10, 20, 50, 22));
+  QGroupBox* spacing = group(Control::Frame3D15, Twips(2140, 3000, 996, 740));
+  label(Control::FS, spacing, QRect(8, 18, 32, 22));
+  label(Control::Unit3, spacing, QRect(42, 18, 20, 22));
+  label(Control::Uniformity, group(Control::Frame3D16, Twips(3232, 3000, 1020, 740)),
+        QRect(10, 18, 50, 22));
+
+  QGroupBox* units = group(Control::Frame3D14, Twips(3232, 2200, 1020, 780));
+  auto* imperial = new QRadioButton(QStringLiteral("Imperial"), units);
+  auto* metric = new QRadioButton(QStringLiteral("Metric"), units);
+  imperial->setGeometry(6, 17, 60, 16);
+  metric->setGeometry(6, 33, 60, 16);
+  imperial->setChecked(true);
+  Register(Control::Imperial, imperial);
+  Register(Control::Metric, metric);
+  connect(imperial, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) calc_.UnitOptionSelected(UnitSystem::Imperial);
+  });
+  connect(metric, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) calc_.UnitOptionSelected(UnitSystem::Metric);
+  });
+
+  auto* paste = new QPushButton(FromUtf8(StartUpText(Control::PasteClip)), central);
+  paste->setGeometry(Twips(4344, 2300, 2196, 680));
+  paste->setAutoDefault(true);
+  connect(paste, &QPushButton::clicked, this, [this] { calc_.PasteClicked(); });
+  Register(Control::PasteClip, paste);
+  box(Control::Job, central, Twips(4344, 3080, 2196, 300));
+
+  auto* stat = new HintPanel([this] { EndProgram(); }, central);
+  stat->setGeometry(0, Px(3915), kClientWidth, kClientHeight - Px(3915));
+  QFont hintFont = font();
+  hintFont.setPointSizeF(7);  // the longest hints fit the panel's width
+  stat->setFont(hintFont);
+  Register(Control::Stat, stat);
+
+  // Mouse-over strips between the columns.
+  label(Control::Label1, central, Twips(2016, 96, 120, 2040));
+  label(Control::Label2, central, Twips(4200, 96, 160, 2040));
+  label(Control::Label3, central, Twips(6552, 96, 90, 2040));
+  // The clock line lies below the hint panel, outside the client area.
+  label(Control::LabelTime, central, Twips(300, 4872, 1692, 372));
+
+  for (int i = 0; i < kControlCount; ++i) DescribeForAccessibility(static_cast<Control>(i));
+
+  // Tab order: the input boxes, the level unit, the unit options, the job box, the button.
+  QWidget* previous = nullptr;
+  for (Control c : {Control::RL, Control::RW, Control::RCH, Control::NOL, Control::LL, Control::LLD,
+                    Control::LDD, Control::COU, Control::NOF, Control::LLV, Control::LU,
+                    Control::Imperial, Control::Metric, Control::Job, Control::PasteClip}) {
+    if (previous) setTabOrder(previous, widget(c));
+    previous = widget(c);
+  }
+}
+
+namespace {
+
+// A hint without its leading blanks, or nothing for the blank hint.
+QString HintText(std::optional<std::string_view> hint) {
+  if (!hint) return {};
+  return FromUtf8(*hint).trimmed();
+}
+
+}  // namespace
+
+QString MainWindow::AccessiblePrefix(Control c) const {
+  if (c == Control::LU) return QStringLiteral("Lighting Level unit");
+  if (c == Control::Job) return QStringLiteral("Job and/or room name");
+  QWidget* w = widget(c);
+  auto* group = w ? qobject_cast<QGroupBox*>(w->parentWidget()) : nullptr;
+  if (!group || qobject_cast<QAbstractButton*>(w)) return {};
+  return group->title();
+}
+
+void MainWindow::DescribeForAccessibility(Control c) {
+  QWidget* w = widget(c);
+  if (!w || c == Control::Background) return;
+  const QString prefix = AccessiblePrefix(c);
+  if (IsTextBox(c)) {
+    w->setAccessibleName(prefix);  // the value is the box's text: "Room Length, 10"
+  } else if (!prefix.isEmpty()) {
+    UpdateAccessibleName(c);
+  }
+  // The description is the control's hint, else its group's.
+  const std::string lu = Text(Control::LU);
+  QString description = HintText(MouseOverHint(c, lu));
+  if (description.isEmpty() && w->parentWidget()) {
+    for (int g = 0; g < kControlCount; ++g) {
+      if (widgets_[g] == w->parentWidget())
+        description = HintText(MouseOverHint(static_cast<Control>(g), lu));
+    }
+  }
+  if (c == Control::RL) description = HintText(kRoomLengthHint);
+  if (c == Control::Imperial) description = HintText(kImperialFocusHint);
+  if (c == Control::Metric) description = HintText(kMetricFocusHint);
+  if (c == Control::Stat) description = QStringLiteral("Hints. Click to close the calculator.");
+  w->setAccessibleDescription(description);
+}
+
+void MainWindow::UpdateAccessibleName(Control c) {
+  // Labels and the level-unit button carry their value in the name: "Room Area, 100".
+  const QString prefix = AccessiblePrefix(c);
+  if (prefix.isEmpty() || IsTextBox(c)) return;
+  widget(c)->setAccessibleName(prefix + QStringLiteral(", ") + FromUtf8(Text(c)));
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("mnuEx"));
+  connect(exit, &QAction::triggered, this, [this] { EndProgram(); });
+
+  // Both catalogue menus are built from the catalogue tables; a submenu raises its opening
+  // before any choice in it (aboutToShow).
+  lampMenu_ = menuBar()->addMenu(QStringLiteral("&Approximate Lamp Lumens"));
+  lampMenu_->setObjectName(QStringLiteral("mnuLamp"));
+  connect(lampMenu_, &QMenu::aboutToShow, this, [this] { calc_.LampMenuOpened(); });
+  QAction* readMe = lampMenu_->addAction(FromUtf8(kLampReadMeCaption));
+  readMe->setObjectName(FromUtf8(kLampReadMeName));
+  connect(readMe, &QAction::triggered, this, [this] { calc_.LampReadMeChosen(); });
+  std::function<void(QMenu*, const LampFamily&)> addFamily = [&](QMenu* parent,
+                                                                 const LampFamily& family) {
+    QMenu* menu = parent->addMenu(FromUtf8(family.caption));
+    menu->setObjectName(FromUtf8(family.name));
+    connect(menu, &QMenu::aboutToShow, this, [this, &family] { calc_.LampFamilyOpened(family); });
+    for (const LampNode& node : family.children) {
+      if (const auto* entry = std::get_if<LampEntry>(&node.item)) {
+        QAction* action = menu->addAction(FromUtf8(entry->caption));
+        action->setObjectName(FromUtf8(entry->name));
+        connect(action, &QAction::triggered, this,
+                [this, entry] { calc_.LampEntryChosen(*entry); });
+      } else {
+        addFamily(menu, std::get<LampFamily>(node.item));
+      }
+    }
+  };
+  for (const LampFamily& family : LampCatalogue()) addFamily(lampMenu_, family);
+
+  levelMenu_ = menuBar()->addMenu(QStringLiteral("&Recommended Ltg Levels"));
+  levelMenu_->setObjectName(QStringLiteral("mnuRec"));
+  connect(levelMenu_, &QMenu::aboutToShow, this, [this] { calc_.LevelMenuOpened(); });
+  std::function<void(QMenu*, const LevelGroup&)> addGroup = [&](QMenu* parent,
+                                                                const LevelGroup& group) {
+    QMenu* menu = parent->addMenu(FromUtf8(group.caption));
+    menu->setObjectName(FromUtf8(group.name));
+    for (const LevelNode& node : group.children) {
+      if (const auto* level = std::get_if<RecommendedLevel>(&node.item)) {
+        QAction* action = menu->addAction(FromUtf8(level->caption));
+        action->setObjectName(FromUtf8(level->name));
+        connect(action, &QAction::triggered, this, [this, level] { calc_.LevelChosen(*level); });
+      } else {
+        addGroup(menu, std::get<LevelGroup>(node.item));
+      }
+    }
+  };
+  for (const LevelGroup& group : LevelCatalogue()) addGroup(levelMenu_, group);
+
+  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+  helpMenu_->setObjectName(QStringLiteral("mnuHelp"));
+  auto help = [this](const char* caption, const char* name, std::function<void()> open) {
+    QAction* action = helpMenu_->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, std::move(open));
+  };
+  help("&Read me first", "mnureadme1",
+       [this] { OpenModeless(disclaimer_, [this] { return CreateDisclaimer(this); }); });
+  help("&How to use this software", "mnuHou",
+       [this] { OpenModeless(howto_, [this] { return CreateHowto(this); }); });
+  help("&About Candelor", "mnuAbout", [this] { OpenAbout(); });
+}
+
+void MainWindow::OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create) {
+  // Open already: to the front, neither moved nor reloaded.
+  if (!slot || !slot->isVisible()) {
+    slot = create();
+    slot->show();
+  }
+  slot->raise();
+  slot->activateWindow();
+}
+
+void MainWindow::OpenAbout() {
+  InfoWindow* about =
+      CreateAbout(this, Program, Version, Copyrt, [this] { OpenDisclaimerFromAbout(); });
+  about->exec();
+}
+
+void MainWindow::OpenDisclaimerFromAbout() {
+  // The modeless disclaimer, if open, closes and opens again modally over the About window.
+  if (disclaimer_) disclaimer_->close();
+  InfoWindow* disclaimer = CreateDisclaimer(this);
+  disclaimer_ = disclaimer;
+  disclaimer->setModal(true);
+  disclaimer->exec();
+}
+
+}  // namespace candelor::qt
