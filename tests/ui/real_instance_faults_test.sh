@@ -14,8 +14,9 @@ source "$(dirname "$0")/x11_helpers.sh"
 wait_for_windows "Candelor - Zonal Cavity Method" 1 || fail "the first window did not appear"
 kill -9 "$first"; wait "$first" 2>/dev/null
 ls "$XDG_RUNTIME_DIR"/candelor.lock >/dev/null 2>&1 || fail "the killed run left no lock to recover"
-"$app" & second=$!; pids+=("$second")
-wait_for_windows "Candelor - Zonal Cavity Method" 1 || fail "a stale lock stopped the next start"
+"$app" 2>"$XDG_RUNTIME_DIR/second.err" & second=$!; pids+=("$second")
+wait_for_windows "Candelor - Zonal Cavity Method" 1 ||
+  fail "a stale lock stopped the next start ($(count_windows TavrinGroup) messages): $(cat "$XDG_RUNTIME_DIR/second.err")"
 [ "$(count_windows TavrinGroup)" = 0 ] || fail "a stale lock was taken for a running instance"
 kill "$second"; wait "$second" 2>/dev/null
 
@@ -35,7 +36,8 @@ kill "$a" "$b" 2>/dev/null; wait "$a" "$b" 2>/dev/null
 # the calculator starts anyway and says why.
 err=$(mktemp)
 XDG_RUNTIME_DIR=/proc/version/candelor TMPDIR=/proc/version "$app" 2>"$err" & c=$!; pids+=("$c")
-wait_for_windows "Candelor - Zonal Cavity Method" 1 || fail "no window without a lock directory"
+wait_for_windows "Candelor - Zonal Cavity Method" 1 ||
+  fail "no window without a lock directory (running: $(kill -0 "$c" 2>/dev/null && echo yes || echo no)): $(cat "$err")"
 kill "$c"; wait "$c" 2>/dev/null
 grep -q "starting without the single-instance check" "$err" || fail "no word on standard error: $(cat "$err")"
 rm -f "$err"

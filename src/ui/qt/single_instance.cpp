@@ -14,7 +14,9 @@ SingleInstance::SingleInstance(const QString& name) {
   }
   lock_ = std::make_unique<QLockFile>(QDir(dir).filePath(name + QStringLiteral(".lock")));
   lock_->setStaleLockTime(0);  // staleness by the holder's process only, never by age
-  if (lock_->tryLock(0)) return;
+  // A short wait, not none: two starts racing to clear the same stale lock may both fail their
+  // first attempt, and then neither would open a window.
+  if (lock_->tryLock(1000)) return;
   switch (lock_->error()) {
     case QLockFile::LockFailedError:
       outcome_ = Outcome::AlreadyRunning;
