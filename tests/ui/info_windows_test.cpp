@@ -95,6 +95,8 @@ TEST_F(WindowTest, HowtoIsModelessAndComesToTheFrontWhenChosenAgain) {
   EXPECT_EQ(howto->findChild<QLabel*>(QStringLiteral("Label1"))->text(), Display(kHowtoText));
   EXPECT_EQ(howto->okButton()->text(), " OK");
   EXPECT_EQ(howto->size(), QSize(434, 357));
+  EXPECT_FALSE(howto->windowIcon().isNull());
+  EXPECT_EQ(howto->windowIcon().cacheKey(), window->windowIcon().cacheKey());
   const QPoint at = howto->pos();
   howto->move(at + QPoint(7, 7));
   HelpAction(*window, "mnuHou")->trigger();
@@ -117,6 +119,7 @@ TEST_F(WindowTest, DisclaimerClosesOnItsBackgroundAndNothingIsClipped) {
   auto* discl = window->findChild<InfoWindow*>(QStringLiteral("Discl"));
   ASSERT_NE(discl, nullptr);
   EXPECT_EQ(discl->windowTitle(), "");
+  EXPECT_EQ(discl->windowIcon().cacheKey(), window->windowIcon().cacheKey());
   EXPECT_EQ(discl->findChild<QLabel*>(QStringLiteral("Label1"))->text(), "DISCLAIMER");
   EXPECT_EQ(discl->findChild<QLabel*>(QStringLiteral("Label2"))->text(), Display(kDisclaimerText));
   for (InfoWindow* w : {discl, window->findChild<InfoWindow*>(QStringLiteral("Howto"))}) {

@@ -1,12 +1,15 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include "core/driver.h"
 #include "input/commit.h"
+#include "report/report.h"
 #include "ui/hints.h"
 #include "ui/window_fixture.h"
 
@@ -261,6 +264,69 @@ TEST_F(WindowTest, ATickWhoseResultsDidNotChangeRepaintsNothing) {
   window->SetText(Control::LLV, "75");
   QTest::qWait(120);
   EXPECT_GT(counter.paints, 0);  // the changed results do repaint
+}
+
+// The calculator's messages in a real modal box: kind of icon, texts, buttons, the answer (OK by
+// the Return key, Cancel by a click), and the application's icon on the box.
+TEST_F(WindowTest, MessagesShowInARealModalBox) {
+  window->messageHook = nullptr;
+  struct Case {
+    Message message;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton press;
+    MessageAnswer answer;
+  };
+  const Case cases[] = {
+      {GreaterThanZeroMessage(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok,
+       MessageAnswer::Ok},
+      {CavityTooHighMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
+       MessageAnswer::Ok},
+      {PasteConfirmationMessage(), QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
+       QMessageBox::Cancel, MessageAnswer::Cancel},
+      {PasteConfirmationMessage(), QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
+       QMessageBox::Ok, MessageAnswer::Ok},
+      {{"Information", "TavrinGroup", MessageIcon::Information, MessageButtons::Ok},
+       QMessageBox::Information,
+       QMessageBox::Ok,
+       QMessageBox::Ok,
+       MessageAnswer::Ok},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message.text);
+    QMessageBox* seen = nullptr;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool hasAppIcon = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!seen) return;
+      poll.stop();
+      title = seen->windowTitle();
+      text = seen->text();
+      icon = seen->icon();
+      buttons = seen->standardButtons();
+      hasAppIcon = seen->windowIcon().cacheKey() == window->windowIcon().cacheKey() &&
+                   !seen->windowIcon().isNull();
+      if (c.press == QMessageBox::Ok) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : seen, Qt::Key_Return);
+      } else {
+        seen->button(c.press)->click();
+      }
+    });
+    poll.start(10);
+    const MessageAnswer answer = window->ShowMessage(c.message);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(title.toStdString(), c.message.title);
+    EXPECT_EQ(text.toStdString(), c.message.text);
+    EXPECT_EQ(icon, c.icon);
+    EXPECT_EQ(buttons, c.buttons);
+    EXPECT_TRUE(hasAppIcon);
+    EXPECT_EQ(answer, c.answer);
+  }
 }
 
 }  // namespace

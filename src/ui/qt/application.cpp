@@ -11,11 +11,18 @@
 
 namespace candelor::qt {
 
+QIcon ApplicationIcon() {
+  if (QApplication::windowIcon().isNull()) {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/candelor-64.png")));
+  }
+  return QApplication::windowIcon();
+}
+
 int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>& started) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Candelor"));
   QApplication::setDesktopFileName(QStringLiteral("com.tavringroup.Candelor"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/candelor-256.png")));
+  QApplication::setWindowIcon(ApplicationIcon());
 
   SingleInstance instance(QStringLiteral("candelor"));
   if (instance.outcome() == SingleInstance::Outcome::AlreadyRunning) {

@@ -20,6 +20,7 @@
 #include "core/units.h"
 #include "input/commit.h"
 #include "ui/hints.h"
+#include "ui/qt/application.h"
 #include "ui/qt/info_windows.h"
 #include "ui/qt/twips.h"
 
@@ -27,7 +28,7 @@ namespace candelor::qt {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Candelor - Zonal Cavity Method"));
-  setWindowIcon(QIcon(QStringLiteral(":/candelor-256.png")));
+  setWindowIcon(ApplicationIcon());
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(8);
   setFont(font);
