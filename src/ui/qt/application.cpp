@@ -22,7 +22,7 @@ int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>&
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Candelor"));
   QApplication::setDesktopFileName(QStringLiteral("com.tavringroup.Candelor"));
-  QApplication::setWindowIcon(ApplicationIcon());
+  ApplicationIcon();  // now, so that the "Already running" box carries it too
 
   SingleInstance instance(QStringLiteral("candelor"));
   if (instance.outcome() == SingleInstance::Outcome::AlreadyRunning) {
