@@ -69,8 +69,9 @@ SolveResult SolveLuminaires(const SolveInputs& in) {
   } else {
     nof = (RA * 10.0 * LLV) / installed / 10.0;
   }
-  if (!std::isfinite(nof)) return DataError();
-  float solved = ToSingle(nof);
+  auto fitted = FitSingle(nof);
+  if (!fitted) return DataError();
+  float solved = *fitted;
   if (static_cast<double>(solved) >= kLuminairesLimit) {
     return {SolveOutcome::OutOfRange, static_cast<float>(kLuminairesLimit), true};
   }
@@ -95,8 +96,9 @@ SolveResult SolveLevel(const SolveInputs& in) {
   } else {
     level = P * COU * LLF * NOF / RA;
   }
-  if (!std::isfinite(level)) return DataError();
-  float solved = ToSingle(level);
+  auto fitted = FitSingle(level);
+  if (!fitted) return DataError();
+  float solved = *fitted;
   if (static_cast<double>(solved) >= kLevelLimit) {
     return {SolveOutcome::OutOfRange, static_cast<float>(kLevelLimit), true};
   }
@@ -106,12 +108,13 @@ SolveResult SolveLevel(const SolveInputs& in) {
 SpacingResult DeriveSpacing(float RA, float NOF, float RCH) {
   SpacingResult r;
   if (NOF <= 1.5f) return r;
-  double fs = std::sqrt(static_cast<double>(RA) / NOF);
-  if (!std::isfinite(fs)) return {SpacingOutcome::Fault, 0.0f, 0.0f};
-  r.FS = ToSingle(fs);
-  double u = static_cast<double>(r.FS) / RCH;
-  if (!std::isfinite(u)) return {SpacingOutcome::Fault, 0.0f, 0.0f};
-  r.Uniformity = ToSingle(u);
+  // A tiny cavity height makes the ratio overflow single: a fault, not the largest single.
+  auto fs = FitSingle(std::sqrt(static_cast<double>(RA) / NOF));
+  if (!fs) return {SpacingOutcome::Fault, 0.0f, 0.0f};
+  r.FS = *fs;
+  auto u = FitSingle(static_cast<double>(r.FS) / RCH);
+  if (!u) return {SpacingOutcome::Fault, 0.0f, 0.0f};
+  r.Uniformity = *u;
   r.outcome = SpacingOutcome::Derived;
   return r;
 }

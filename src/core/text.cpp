@@ -165,17 +165,24 @@ std::optional<NumberParts> ParseNumberText(std::string_view text) {
     parts.negative = text[i] == '-';
     ++i;
   }
-  // Integer digits, with "," allowed only between digits.
+  // Integer digits, optionally grouped in thousands: one to three digits, then "," and exactly
+  // three digits per group ("12,345"). "1,5" is a decimal comma, not a number: taking it as 15
+  // would be a silent tenfold error.
+  int group = 0;
+  bool grouped = false;
   while (i < text.size()) {
     if (IsDigit(text[i])) {
       parts.intDigits.push_back(text[i++]);
-    } else if (text[i] == ',' && !parts.intDigits.empty() && i + 1 < text.size() &&
-               IsDigit(text[i + 1])) {
+      ++group;
+    } else if (text[i] == ',' && group > 0 && (grouped ? group == 3 : group <= 3)) {
+      grouped = true;
+      group = 0;
       ++i;
     } else {
       break;
     }
   }
+  if (grouped && group != 3) return std::nullopt;
   if (i < text.size() && text[i] == '.') {
     ++i;
     while (i < text.size() && IsDigit(text[i])) parts.fracDigits.push_back(text[i++]);
@@ -228,6 +235,13 @@ std::optional<std::int32_t> RoundToInt32(double x) {
 }
 std::optional<std::int64_t> RoundToInt64(double x) {
   return RoundToInt<std::int64_t>(x);
+}
+
+std::optional<float> FitSingle(double x) {
+  // From half an ulp above the largest single on, rounding gives infinity.
+  constexpr double kOverflow = 0x1.ffffffp+127;
+  if (!(std::fabs(x) < kOverflow)) return std::nullopt;
+  return static_cast<float>(x);
 }
 
 float ToSingle(double x) {

@@ -34,6 +34,10 @@ std::optional<std::int64_t> RoundToInt64(double x);
 // single, so that no stored quantity is ever infinite.
 float ToSingle(double x);
 
+// A derived result rounded to single precision; empty when it overflows single (or is not a
+// number), which the calculation treats as an arithmetic fault rather than a saturated value.
+std::optional<float> FitSingle(double x);
+
 // Fixed-point text for the patterns "0", "0.0" and "0.00": the single value is taken as its
 // 7-significant-digit decimal, then rounded half away from zero to the pattern's decimals.
 std::string FormatFixed(float x, std::string_view pattern);

@@ -57,6 +57,7 @@ TEST(DeriveRoom, AreaAndRatioAsDisplayed) {
       {1, 10, 6, RoomOutcome::Derived, "10", "33"},
       {2, 2, 5, RoomOutcome::CavityTooHigh, "4", ""},
       {2, 2, 4, RoomOutcome::Derived, "4", "20"},
+      {4, 4, 0.25f, RoomOutcome::Derived, "16", "0.62"},  // 62.5 hundredths: ties to even
       {3.05f, 3.05f, 1.83f, RoomOutcome::Derived, "9.3025", "6"},
       // Hundredths beyond a 16-bit integer are still shown truly.
       {9999, 0.1f, 9, RoomOutcome::Derived, "999.9", "450"},
@@ -83,6 +84,7 @@ TEST(DeriveLightLoss, HundredthsTiesToEvenFromTheSingleProduct) {
   EXPECT_EQ(SingleText(*DeriveLightLoss(0.80f, 0.80f)), "0.64");
   EXPECT_EQ(SingleText(*DeriveLightLoss(0.8f, 0.85f)), "0.68");
   EXPECT_EQ(SingleText(*DeriveLightLoss(1.0f, 1.0f)), "1");
+  EXPECT_EQ(SingleText(*DeriveLightLoss(0.25f, 0.5f)), "0.12");  // 12.5 hundredths
 }
 
 TEST(LuminaireLumens, FitsEveryCatalogueLampAndRefusesOverflow) {
@@ -150,6 +152,8 @@ TEST(DeriveSpacing, UndefinedAtOneAndAHalfLuminaires) {
   EXPECT_EQ(FormatFixed(r.FS, "0.0"), "8.1");
   EXPECT_EQ(DeriveSpacing(-100, 2, 6).outcome, SpacingOutcome::Fault);
   EXPECT_EQ(DeriveSpacing(100, 2, 0).outcome, SpacingOutcome::Fault);
+  // 6.3 / 1e-38 is beyond single precision: a fault, not the largest single.
+  EXPECT_EQ(DeriveSpacing(100, 2.5f, 1e-38f).outcome, SpacingOutcome::Fault);
 }
 
 SolveInputs With(UnitSystem units, IlluminanceUnit level, float given, float RA = 100.0f) {

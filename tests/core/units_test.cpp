@@ -30,13 +30,18 @@ TEST(UnitSystem, MetricAndBackAgain) {
   EXPECT_TRUE(h.form.Messages().empty());
 }
 
-TEST(UnitSystem, TwentyFiveFeetRoundTrip) {
-  Harness h;
-  h.Enter(Control::RL, "25");
-  h.calc.UnitOptionSelected(UnitSystem::Metric);
-  EXPECT_EQ(h.Text(Control::RL), "7.62");
-  h.calc.UnitOptionSelected(UnitSystem::Imperial);
-  EXPECT_EQ(h.Text(Control::RL), "25.0");
+TEST(UnitSystem, FeetToMetresAndBack) {
+  // Back to feet divides by 0.304725, not 0.3048: 1000 ft returns as 1000.2.
+  const char* cases[][3] = {{"25", "7.62", "25.0"}, {"1000", "304.80", "1000.2"}};
+  for (const auto& [feet, metres, back] : cases) {
+    Harness h;
+    h.form.SetText(Control::RW, "1000");  // keeps the room wider than its cavity is high
+    h.Enter(Control::RL, feet);
+    h.calc.UnitOptionSelected(UnitSystem::Metric);
+    EXPECT_EQ(h.Text(Control::RL), metres);
+    h.calc.UnitOptionSelected(UnitSystem::Imperial);
+    EXPECT_EQ(h.Text(Control::RL), back);
+  }
 }
 
 TEST(UnitSystem, SelectingTheSelectedOptionRunsNothing) {
@@ -89,8 +94,11 @@ struct LevelCase {
 };
 
 TEST(LevelUnit, WholeNumbersTiesToEven) {
-  const LevelCase cases[] = {
-      {"60", "646", "60"}, {"5000", "53822", "5000"}, {"5", "54", "5"}, {"0", "0", "0"}};
+  const LevelCase cases[] = {{"60", "646", "60"},
+                             {"5000", "53822", "5000"},
+                             {"5", "54", "5"},
+                             {"0", "0", "0"},
+                             {"15000", "161464", "15000"}};  // 161464.5 lux: ties to even
   for (const auto& c : cases) {
     Harness h;
     h.form.SetText(Control::LLV, c.fc);

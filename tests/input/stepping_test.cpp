@@ -154,9 +154,12 @@ TEST(Stepping, CountsBeyondTheirIntegerAreHeldAtItsLimit) {
   h.form.SetText(Control::NOL, "1e9");
   h.SpinDown(Control::NOL);
   EXPECT_EQ(h.Text(Control::NOL), "32766");
+  h.form.SetText(Control::RL, "9999");
+  h.form.SetText(Control::RW, "9999");  // a room large enough for such a cavity
   h.form.SetText(Control::RCH, "99999");
-  h.SpinUp(Control::RCH);  // far beyond a 16-bit grid position
-  EXPECT_NE(h.Text(Control::RCH), "");
+  h.SpinUp(Control::RCH);  // far beyond a 16-bit grid position, still on the half-unit grid
+  EXPECT_EQ(h.Text(Control::RCH), "99999.5");
+  EXPECT_TRUE(h.form.Messages().empty());
 }
 
 }  // namespace

@@ -80,7 +80,10 @@ TEST(PasteReport, OkPutsExactlyTheShownValuesOnTheClipboard) {
   h.form.clipboard = "previous";
   h.calc.PasteClicked();
   ASSERT_EQ(h.form.Messages().size(), 1u);
-  EXPECT_EQ(h.form.Messages()[0], PasteConfirmationMessage());
+  EXPECT_EQ(h.form.Messages()[0],
+            (Message{"Click OK to override current clipboard content\r\nClick Cancel to abort",
+                     "Pasting Calculation to Clipboard", MessageIcon::Warning,
+                     MessageButtons::OkCancel}));
   std::string expected = kExample;
   expected.replace(expected.find("Number of Luminaires = 2.5"), 26, "Number of Luminaires = 3.0");
   EXPECT_EQ(h.form.clipboard, expected);

@@ -1,4 +1,5 @@
 #include <QMenu>
+#include <QMenuBar>
 #include <functional>
 
 #include "catalogue/lamps.h"
@@ -53,13 +54,48 @@ TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
   for (const LevelGroup& g : LevelCatalogue()) levelTop.children.push_back({g});
   ExpectMenuMatches<LevelGroup, RecommendedLevel>(levels, levelTop);
 
-  // Captions as the catalogue spells them: trailing blanks, inch marks, degree signs.
-  auto* t5 = window->findChild<QMenu*>(QStringLiteral("mnulfT5"));
-  ASSERT_NE(t5, nullptr);
-  EXPECT_EQ(t5->title(), "T&5 Linear Fluorescent ");
-  auto* pl = window->findChild<QMenu*>(QStringLiteral("mnuPlugin"));
-  ASSERT_NE(pl, nullptr);
-  EXPECT_EQ(pl->title(), "&PL - Plug-in - Short 5\"- 8\"");
+  // Every submenu by name and caption as the catalogue spells them: trailing blanks, inch marks.
+  const std::pair<const char*, const char*> submenus[] = {
+      {"mnuInc", "&Incandescent"},
+      {"mnuSmall", "&Small"},
+      {"mnuMedium", "&Medium"},
+      {"mnu75", "&75-watt"},
+      {"mnu100", "&100-watt"},
+      {"mnu150", "1&50-watt"},
+      {"mnuTHal", "&Tungsten Halogen"},
+      {"mnuTHalPAR", "&PAR 38 - Quartz"},
+      {"mnuTHalSngl", "&Single-Ended"},
+      {"mnuTHalDbl", "&Double-Ended"},
+      {"mnuCom", "&Compact Fluorescent"},
+      {"mnuScrw", "&SL - Screw-in with ballast"},
+      {"mnuPlugin", "&PL - Plug-in - Short 5\"- 8\""},
+      {"mnuPluginl", "P&L - Plug-in - Long 9\"-23\""},
+      {"mnulfT5", "T&5 Linear Fluorescent "},
+      {"mnulfT52FT", "&2FT"},
+      {"mnulfT53FT", "&3FT"},
+      {"mnulfT54FT", "&4FT"},
+      {"mnulfT55FT", "&5FT"},
+      {"mnuFl", "&T8 Linear Fluorescent "},
+      {"mnuf2FT", "&2 FT"},
+      {"mnuf3FT", "&3 FT"},
+      {"mnuf4FT", "&4 FT"},
+      {"mnuf8FT", "&8 FT"},
+      {"mnuHPS", "&High Pressure Sodium"},
+      {"mnuMH", "&Metal Halide"},
+      {"mnuRecByt", "By &visual task"},
+      {"mnuRecBy", "By &building type and task"},
+      {"mnuRecBb2", "&Hospitals"},
+      {"mnuRecBb3", "&Offices"},
+  };
+  for (const auto& [name, caption] : submenus) {
+    auto* menu = window->findChild<QMenu*>(QString::fromLatin1(name));
+    ASSERT_NE(menu, nullptr) << name;
+    EXPECT_EQ(menu->title(), QString::fromLatin1(caption)) << name;
+  }
+  QStringList bar;
+  for (QAction* a : window->menuBar()->actions()) bar << a->text();
+  EXPECT_EQ(bar,
+            (QStringList{"&File", "&Approximate Lamp Lumens", "&Recommended Ltg Levels", "&Help"}));
   auto* t5lamp = window->findChild<QAction*>(QStringLiteral("mnulfT52FT14w25"));
   ASSERT_NE(t5lamp, nullptr);
   EXPECT_EQ(t5lamp->text(), QString::fromUtf8("T5-&14-watt at 25\u00B0C/77\u00B0F"));
