@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root and checks it as a desktop application: the files in
 # their usual places, the desktop entry and AppStream metainfo valid, and the Debian package
-# built by CPack with its dependencies, installable into a scratch root.
+# built by CPack with its dependencies and copyright, free of lintian errors.
 set -u
 build=$1
 root=$(mktemp -d)
@@ -33,4 +33,14 @@ dpkg-deb -x "$deb" "$root/deb" || fail "dpkg-deb -x"
 [ -f "$root/deb/usr/share/applications/com.tavringroup.Candelor.desktop" ] ||
   fail "the package holds no desktop entry"
 ! ldd "$root/deb/usr/bin/candelor" | grep -q "not found" || fail "unresolved libraries"
+copyright="$root/deb/usr/share/doc/candelor/copyright"
+[ -f "$copyright" ] || fail "the package holds no usr/share/doc/candelor/copyright"
+head -n 1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not machine-readable"
+grep -q '^Copyright: .*Tavrin Group Inc\.' "$copyright" || fail "the copyright file names no holder"
+if command -v lintian >/dev/null 2>&1; then
+  report=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null)
+  ! grep -q '^E:' <<<"$report" || fail "lintian reports errors: $report"
+  [ -z "$report" ] || echo "lintian: $report"
+fi
 echo "install: $(basename "$deb") validates; Depends: $depends"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up around the faults a desktop has (run under xvfb-run): a lock left by a run that was
-# killed, two starts at the same instant, and a runtime directory that cannot hold the lock.
+# killed, anything else in the lock's place, two starts at the same instant, a runtime directory
+# that cannot hold the lock, and no display at all.
 set -u
 app=$1
 export XDG_RUNTIME_DIR=$(mktemp -d)
@@ -41,4 +42,56 @@ wait_for_windows "Candelor - Zonal Cavity Method" 1 ||
 kill "$c"; wait "$c" 2>/dev/null
 grep -q "starting without the single-instance check" "$err" || fail "no word on standard error: $(cat "$err")"
 rm -f "$err"
-echo "real window: stale lock, simultaneous starts and a missing lock directory handled"
+# Whatever stands in the lock's place, the calculator starts, follows no link and writes
+# through none; once it runs, a second start finds it running.
+lock="$XDG_RUNTIME_DIR/candelor.lock"
+outside=$(mktemp -d)
+for kind in empty garbage unreadable other-live-pid directory dangling-link link-to-file \
+            link-to-directory fifo full-directory; do
+  rm -rf "$lock" "$outside"/*
+  case $kind in
+    empty) : >"$lock" ;;
+    garbage) head -c 300 /dev/urandom >"$lock" ;;
+    unreadable) echo 1 >"$lock"; chmod 000 "$lock" ;;
+    other-live-pid) printf '%s\ncandelor\n%s\n' "$$" "$(hostname)" >"$lock" ;;
+    directory) mkdir "$lock" ;;
+    dangling-link) ln -s "$outside/nowhere" "$lock" ;;
+    link-to-file) echo keep >"$outside/file"; ln -s "$outside/file" "$lock" ;;
+    link-to-directory) mkdir "$outside/dir"; ln -s "$outside/dir" "$lock" ;;
+    fifo) mkfifo "$lock" ;;
+    full-directory) mkdir "$lock"; touch "$lock/something" ;;
+  esac
+  start=$(date +%s%N)
+  "$app" 2>"$outside/err" & p=$!; pids+=("$p")
+  wait_for_windows "Candelor - Zonal Cavity Method" 1 ||
+    fail "$kind: no window (running: $(kill -0 "$p" 2>/dev/null && echo yes || echo no)): $(cat "$outside/err")"
+  echo "  $kind: window after $(( ($(date +%s%N) - start) / 1000000 )) ms"
+  [ ! -e "$outside/nowhere" ] || fail "$kind: wrote through the link"
+  [ "$kind" != link-to-file ] || [ "$(cat "$outside/file")" = keep ] || fail "$kind: the link's target changed"
+  [ "$kind" != link-to-directory ] || [ -z "$(ls -A "$outside/dir")" ] || fail "$kind: wrote into the linked directory"
+  if [ "$kind" = full-directory ]; then
+    grep -q "starting without the single-instance check" "$outside/err" || fail "$kind: no word on standard error"
+    [ -e "$lock/something" ] || fail "$kind: removed a directory with contents"
+  else
+    [ -f "$lock" ] && [ ! -L "$lock" ] || fail "$kind: no lock file of its own"
+    "$app" 2>/dev/null & q=$!; pids+=("$q")
+    box=$(find_window "TavrinGroup") || fail "$kind: a second start did not find the first running"
+    xdotool windowfocus --sync "$box" 2>/dev/null; xdotool key Return
+    wait_gone "$q" || fail "$kind: the second start did not end"
+  fi
+  kill "$p"; wait "$p" 2>/dev/null
+done
+rm -rf "$outside" "$lock"
+
+# No display: one line that says what is missing, status 1, no core dump, no lock left behind.
+err=$(mktemp)
+env -u DISPLAY -u WAYLAND_DISPLAY "$app" 2>"$err"; status=$?
+[ "$status" = 1 ] || fail "without a display the status is $status: $(cat "$err")"
+[ "$(wc -l <"$err")" = 1 ] && grep -q '^candelor: cannot open a window: no display' "$err" ||
+  fail "without a display stderr says: $(cat "$err")"
+[ ! -e "$lock" ] || fail "a start without a display left a lock"
+DISPLAY=:59999 "$app" 2>"$err"; status=$?
+[ "$status" = 1 ] && grep -q 'cannot connect to the display ":59999"' "$err" ||
+  fail "with an unreachable display: status $status, $(cat "$err")"
+rm -f "$err"
+echo "real window: stale or bad locks, simultaneous starts, no lock directory and no display handled"
