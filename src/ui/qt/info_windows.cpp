@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
+#include <utility>
 
 #include "ui/info_texts.h"
 #include "ui/placement.h"
@@ -33,10 +35,11 @@ QLabel* AddLabel(QWidget* parent, const QString& text, QRect r, const QString& f
 
 }  // namespace
 
-InfoWindow::InfoWindow(QWidget* mainWindow, const QString& title, int clientWidthTwips,
+InfoWindow::InfoWindow(QWidget* mainWindow, bool modal, const QString& title, int clientWidthTwips,
                        int clientHeightTwips)
-    : QDialog(mainWindow), main_(mainWindow) {
+    : QDialog(modal ? mainWindow : nullptr), main_(mainWindow) {
   setAttribute(Qt::WA_DeleteOnClose);
+  setModal(modal);
   setWindowTitle(title);
   setFixedSize(Px(clientWidthTwips), Px(clientHeightTwips));
   setWindowIcon(mainWindow->windowIcon());
@@ -55,15 +58,27 @@ void InfoWindow::AddOkButton(const QString& caption, QRect twips) {
 void InfoWindow::PlaceOverMain() {
   const QRect main = main_->frameGeometry();
   const QRect screen = main_->screen() ? main_->screen()->geometry() : QRect(0, 0, 1024, 768);
+  // Not yet shown, this window has no frame; the window manager will give it one like the main
+  // window's, and the outer size is what is centred.
+  const QSize frame = main.size() - main_->size();
   auto twips = [](int px) { return px * 15.0; };
   const Placement p = CenterOverMain(
       {twips(main.left()), twips(main.top()), twips(main.width()), twips(main.height())},
-      twips(width()), twips(height()), twips(screen.width()), twips(screen.height()));
+      twips(width() + frame.width()), twips(height() + frame.height()), twips(screen.width()),
+      twips(screen.height()));
   move(static_cast<int>(std::lround(p.left / 15.0)), static_cast<int>(std::lround(p.top / 15.0)));
 }
 
 void InfoWindow::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) close();  // a click on the background closes the window
+  // A press on a text reaches here too (labels pass it on): only the background counts.
+  pressedOnBackground_ = e->button() == Qt::LeftButton && !childAt(e->position().toPoint());
+}
+
+void InfoWindow::mouseReleaseEvent(QMouseEvent* e) {
+  const QPoint at = e->position().toPoint();
+  const bool click = std::exchange(pressedOnBackground_, false) && e->button() == Qt::LeftButton &&
+                     rect().contains(at) && !childAt(at);
+  if (click) close();
 }
 
 void InfoWindow::keyPressEvent(QKeyEvent* e) {
@@ -80,19 +95,24 @@ void InfoWindow::changeEvent(QEvent* e) {
 }
 
 InfoWindow* CreateHowto(QWidget* mainWindow) {
-  auto* w = new InfoWindow(mainWindow, FromUtf8(kHowtoTitle), 6510, 5355);
+  auto* w = new InfoWindow(mainWindow, false, FromUtf8(kHowtoTitle), 6510, 5355);
   w->setObjectName(QStringLiteral("Howto"));
-  AddLabel(w, Display(kHowtoText), Twips(75, 120, 6300, 4695), QStringLiteral("Arial"), 9, true)
-      ->setObjectName(QStringLiteral("Label1"));
+  QLabel* text = AddLabel(w, Display(kHowtoText), Twips(75, 120, 6300, 4695),
+                          QStringLiteral("Arial"), 9, true);
+  text->setObjectName(QStringLiteral("Label1"));
+  // The text ends where its last line does: the space below it is background.
+  text->setFixedHeight(std::min(text->height(), text->heightForWidth(text->width())));
   w->AddOkButton(QStringLiteral(" OK"), QRect(2760, 4920, 1095, 315));
-  w->setModal(false);
   w->PlaceOverMain();
   return w;
 }
 
-InfoWindow* CreateDisclaimer(QWidget* mainWindow) {
-  auto* w = new InfoWindow(mainWindow, QString(), 6120, 3255);
+InfoWindow* CreateDisclaimer(QWidget* mainWindow, bool modal) {
+  // No title: a blank one, since the window system would show the application's name instead of
+  // an empty title. Screen readers still need a name for the window.
+  auto* w = new InfoWindow(mainWindow, modal, QStringLiteral(" "), 6120, 3255);
   w->setObjectName(QStringLiteral("Discl"));
+  w->setAccessibleName(QStringLiteral("Read me first"));
   // Arial (Liberation Sans) stands in for MS Sans Serif, which Linux desktops lack.
   QLabel* heading = AddLabel(w, FromUtf8(kDisclaimerHeading), Twips(120, 120, 5835, 375),
                              QStringLiteral("Arial"), 12);
@@ -105,6 +125,7 @@ InfoWindow* CreateDisclaimer(QWidget* mainWindow) {
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);
   rule->setGeometry(0, Px(600), w->width(), 2);
+  rule->setAttribute(Qt::WA_TransparentForMouseEvents);  // part of the background
   // Down to just above the button: Liberation Sans runs wider than the old bitmap font.
   AddLabel(w, Display(kDisclaimerText), QRect(Px(120), Px(840), Px(5835), Px(2760) - Px(840) - 2),
            QStringLiteral("Arial"), 7.5, true)
@@ -116,7 +137,7 @@ InfoWindow* CreateDisclaimer(QWidget* mainWindow) {
 
 InfoWindow* CreateAbout(QWidget* mainWindow, const QString& program, const QString& version,
                         const QString& notice, std::function<void()> readMe) {
-  auto* w = new InfoWindow(mainWindow, QStringLiteral("About ") + program, 4725, 2850);
+  auto* w = new InfoWindow(mainWindow, true, QStringLiteral("About ") + program, 4725, 2850);
   w->setObjectName(QStringLiteral("About"));
   const QString arial = QStringLiteral("Arial");
   AddLabel(w, program, Twips(420, 48, 3804, 396), arial, 12)
@@ -132,7 +153,6 @@ InfoWindow* CreateAbout(QWidget* mainWindow, const QString& program, const QStri
   readMeButton->setGeometry(Twips(3360, 2352, 936, 312));
   readMeButton->setAutoDefault(false);
   QObject::connect(readMeButton, &QPushButton::clicked, w, [readMe] { readMe(); });
-  w->setModal(true);
   w->PlaceOverMain();
   return w;
 }

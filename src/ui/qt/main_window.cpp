@@ -16,12 +16,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <utility>
 
 #include "core/units.h"
 #include "input/commit.h"
 #include "ui/hints.h"
 #include "ui/qt/application.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/message_box.h"
 #include "ui/qt/twips.h"
 
 namespace candelor::qt {
@@ -47,8 +49,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // runs until a text changes.
   events_.keyDown = [this](Control c, Key k) { calc_.KeyDown(c, k); };
   events_.clicked = [this](Control c) { calc_.BoxClicked(c); };
-  events_.focusGained = [this](Control c) { calc_.FocusGained(c); };
-  events_.focusLost = [this](Control c) { calc_.FocusLost(c); };
+  events_.focusGained = [this](Control c) { FocusArrived(c); };
   events_.textChanged = [this](Control c) { calc_.TextChanged(c); };
 
   Program = QStringLiteral("Candelor");
@@ -70,7 +71,11 @@ MainWindow::~MainWindow() {
     if (w) w->removeEventFilter(this);
   }
   widgets_ = {};
+  spins_ = {};
   delete takeCentralWidget();
+  // The modeless windows are windows of their own, not children of this one.
+  delete howto_;
+  delete disclaimer_;
 }
 
 void MainWindow::Register(Control c, QWidget* w) {
@@ -83,13 +88,37 @@ void MainWindow::Register(Control c, QWidget* w) {
 void MainWindow::Start() {
   // Outer size and centring on the screen; the window keeps its size.
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-  if (QScreen* screen = this->screen()) {
-    const QRect available = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    move(available.left() + (available.width() - frame.width()) / 2,
-         available.top() + (available.height() - frame.height()) / 2);
-  }
+  Centre();
   calc_.Start();
+}
+
+void MainWindow::Centre() {
+  QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const QRect frame = frameGeometry();
+  move(available.left() + (available.width() - frame.width()) / 2,
+       available.top() + (available.height() - frame.height()) / 2);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // A window manager adds its frame after the window is shown: centre the outer frame once it
+  // is known, not the inner window (which would sit half a title bar low).
+  if (!framed_ && frameGeometry().size() != size()) {
+    framed_ = true;
+    Centre();
+  }
+}
+
+void MainWindow::FocusArrived(Control c) {
+  // Only a move of the focus between the window's own controls is a change of focus: the focus
+  // coming back from a menu, a message box or another window is not.
+  if (c == focused_) return;
+  const Control old = focused_;
+  focused_ = c;
+  if (old != Control::Background) calc_.FocusLost(old);
+  calc_.FocusGained(c);
 }
 
 void MainWindow::EndProgram() {
@@ -126,17 +155,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       // A label or group answers for itself; the parent group must not repeat its own hint.
       return !textBox && !qobject_cast<QAbstractButton*>(w);
     case QEvent::MouseButtonPress:
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !textBox &&
-          !qobject_cast<QAbstractButton*>(w) && c != Control::Stat) {
-        calc_.ControlClicked(c);
-        return true;
+    case QEvent::MouseButtonRelease: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton || textBox || qobject_cast<QAbstractButton*>(w) ||
+          c == Control::Stat) {
+        break;
       }
-      break;
+      // A click on a term is a press and a release on it: sliding off before the release
+      // cancels, as with any button.
+      if (event->type() == QEvent::MouseButtonPress) {
+        pressed_ = c;
+      } else if (std::exchange(pressed_, Control::Background) == c &&
+                 w->rect().contains(mouse->position().toPoint())) {
+        calc_.ControlClicked(c);
+      }
+      return true;
+    }
     case QEvent::FocusIn:
-      if (!textBox) calc_.FocusGained(c);
-      break;
-    case QEvent::FocusOut:
-      if (!textBox) calc_.FocusLost(c);
+      if (!textBox) FocusArrived(c);
       break;
     default:
       break;
@@ -193,7 +229,12 @@ void MainWindow::Select(Control c, int start, int length) {
 }
 
 void MainWindow::Focus(Control c) {
-  if (QWidget* w = widget(c)) w->setFocus(Qt::OtherFocusReason);
+  QWidget* w = widget(c);
+  if (!w) return;
+  w->setFocus(Qt::OtherFocusReason);
+  // While a message box or a menu holds the keyboard the box gets no focus event until the
+  // window is active again; the logic hears of the change now, as it was asked for.
+  FocusArrived(c);
 }
 
 Control MainWindow::Focused() const {
@@ -225,13 +266,16 @@ bool MainWindow::IsTimerRunning(Timer t) const {
 }
 
 MessageAnswer MainWindow::ShowMessage(const Message& m) {
+  // A held spin arrow must not go on stepping behind the box, nor after it.
+  for (SpinArrows* arrows : spins_) arrows->Release();
   if (messageHook) return messageHook(m);
   QMessageBox::Icon icon = m.icon == MessageIcon::Information ? QMessageBox::Information
                            : m.icon == MessageIcon::Error     ? QMessageBox::Critical
                                                               : QMessageBox::Warning;
-  QMessageBox box(icon, FromUtf8(m.title), FromUtf8(m.text), QMessageBox::NoButton, this);
+  // Explanations (the information messages) show each of their lines as given.
+  MessageBox box(icon, FromUtf8(m.title), FromUtf8(m.text), m.icon == MessageIcon::Information,
+                 this);
   box.setWindowIcon(windowIcon());
-  box.setTextFormat(Qt::PlainText);
   if (m.buttons == MessageButtons::OkCancel) {
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);

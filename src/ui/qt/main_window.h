@@ -42,6 +42,8 @@ class MainWindow : public QMainWindow, public Form {
 
   // The widget that shows a control, for tests and the information windows.
   QWidget* widget(Control c) const { return widgets_[static_cast<int>(c)]; }
+  // The spin arrows beside an input box.
+  SpinArrows* spinArrows(Control box) const { return spins_[static_cast<std::size_t>(box)]; }
   QMenu* lampMenu() const { return lampMenu_; }
   QMenu* levelMenu() const { return levelMenu_; }
   QMenu* helpMenu() const { return helpMenu_; }
@@ -72,6 +74,7 @@ class MainWindow : public QMainWindow, public Form {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void BuildControls();
@@ -82,17 +85,24 @@ class MainWindow : public QMainWindow, public Form {
   void DescribeForAccessibility(Control c);
   void UpdateAccessibleName(Control c);
   void EndProgram();
+  void Centre();
+  // A control of this window received the keyboard focus.
+  void FocusArrived(Control c);
 
   static constexpr int kClientWidth = 443;   // 6645 twips
   static constexpr int kClientHeight = 279;  // 4185 twips
 
   ControlEvents events_;
   std::array<QWidget*, kControlCount> widgets_{};
+  std::array<SpinArrows*, kInputBoxes.size()> spins_{};  // by the box's place in kInputBoxes
   std::array<QTimer, 4> timers_;
   void OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create);
   void OpenAbout();
   void OpenDisclaimerFromAbout();
 
+  Control focused_ = Control::Background;  // the control the logic was last told has the focus
+  Control pressed_ = Control::Background;  // the term a mouse button went down on
+  bool framed_ = false;                    // centred by the window manager's frame
   QPointer<QDialog> howto_;
   QPointer<QDialog> disclaimer_;
   QMenu* lampMenu_ = nullptr;

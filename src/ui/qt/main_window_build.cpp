@@ -87,6 +87,7 @@ void MainWindow::BuildControls() {
         new SpinArrows([this, c] { calc_.SpinDown(c); }, [this, c] { calc_.SpinUp(c); }, parent);
     s->setGeometry(r);
     s->setObjectName(FromUtf8(ControlName(c)) + QStringLiteral("S"));
+    spins_[static_cast<std::size_t>(c)] = s;
   };
 
   // An input group: box at the left, the unit caption (if any) next, spin arrows at the right.
@@ -125,6 +126,7 @@ void MainWindow::BuildControls() {
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);
   rule->setGeometry(0, Px(2168) - 1, kClientWidth, 3);
+  rule->setAttribute(Qt::WA_TransparentForMouseEvents);  // the rule is background
 
   // Derived values.
   QGroupBox* area = group(Control::Frame3D11, Twips(96, 2200, 1944, 780));
@@ -175,6 +177,11 @@ void MainWindow::BuildControls() {
   label(Control::Label3, central, Twips(6552, 96, 90, 2040));
   // The clock line lies below the hint panel, outside the client area.
   label(Control::LabelTime, central, Twips(300, 4872, 1692, 372));
+
+  // A button ignores a bare mouse move; its group or the background must not take it for theirs.
+  for (Control c : {Control::LU, Control::Imperial, Control::Metric, Control::PasteClip}) {
+    widget(c)->setAttribute(Qt::WA_NoMousePropagation);
+  }
 
   for (int i = 0; i < kControlCount; ++i) DescribeForAccessibility(static_cast<Control>(i));
 
@@ -299,7 +306,7 @@ void MainWindow::BuildMenus() {
     connect(action, &QAction::triggered, this, std::move(open));
   };
   help("&Read me first", "mnureadme1",
-       [this] { OpenModeless(disclaimer_, [this] { return CreateDisclaimer(this); }); });
+       [this] { OpenModeless(disclaimer_, [this] { return CreateDisclaimer(this, false); }); });
   help("&How to use this software", "mnuHou",
        [this] { OpenModeless(howto_, [this] { return CreateHowto(this); }); });
   help("&About Candelor", "mnuAbout", [this] { OpenAbout(); });
@@ -324,9 +331,8 @@ void MainWindow::OpenAbout() {
 void MainWindow::OpenDisclaimerFromAbout() {
   // The modeless disclaimer, if open, closes and opens again modally over the About window.
   if (disclaimer_) disclaimer_->close();
-  InfoWindow* disclaimer = CreateDisclaimer(this);
+  InfoWindow* disclaimer = CreateDisclaimer(this, true);
   disclaimer_ = disclaimer;
-  disclaimer->setModal(true);
   disclaimer->exec();
 }
 

@@ -1,28 +1,37 @@
 #include "ui/qt/widgets.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <limits>
 
 namespace candelor::qt {
 
-// Refuses what would make a user's edit longer than the box's typing limit; a paste is cut to
-// fit. Program writes pass untouched.
+// Keeps what the user types or pastes within the box's typing limit: a typed character that
+// would make the text longer than the limit is refused, a paste is cut to fit. What stays of the
+// old text counts (a program write may have left it longer than the limit); deleting is always
+// allowed. Program writes pass untouched.
 class TypingLimit : public QValidator {
  public:
   TypingLimit(BoxEdit* box, int limit) : QValidator(box), box_(box), limit_(limit) {}
 
   State validate(QString& input, int& pos) const override {
-    if (box_->programWrites_ > 0) return Acceptable;
-    const qsizetype size = input.size();
-    const qsizetype allowed = std::max<qsizetype>(limit_, box_->lastText_.size());
-    if (size <= limit_ || size <= box_->lastText_.size()) return Acceptable;
-    const qsizetype excess = size - allowed;
-    if (pos < excess) return Invalid;
-    input.remove(pos - excess, excess);  // the inserted text ends at the cursor
-    pos -= static_cast<int>(excess);
+    if (box_->programWrites_ > 0 || input.size() <= limit_) return Acceptable;
+    const QString& old = box_->lastText_;
+    // The inserted piece ends at the cursor; everything after it is the old text's end.
+    const qsizetype suffix = std::min<qsizetype>(input.size() - pos, old.size());
+    qsizetype prefix = 0;
+    while (prefix < pos && prefix < old.size() - suffix && old[prefix] == input[prefix]) ++prefix;
+    const qsizetype inserted = pos - prefix;
+    const qsizetype kept = prefix + suffix;
+    if (inserted <= 0 || kept + inserted <= limit_) return Acceptable;
+    if (box_->typing_) return Invalid;
+    const qsizetype room = std::max<qsizetype>(0, limit_ - kept);
+    input.remove(prefix + room, inserted - room);
+    pos = static_cast<int>(prefix + room);
     return Acceptable;
   }
 
@@ -33,6 +42,7 @@ class TypingLimit : public QValidator {
 
 BoxEdit::BoxEdit(Control control, const ControlEvents& events, QWidget* parent)
     : QLineEdit(parent), control_(control), events_(events) {
+  setMaxLength(std::numeric_limits<int>::max());  // the job, luminaires and level have no limit
   const int limit = candelor::TypingLimit(control);
   if (limit > 0) setValidator(new TypingLimit(this, limit));
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -42,6 +52,8 @@ BoxEdit::BoxEdit(Control control, const ControlEvents& events, QWidget* parent)
 }
 
 void BoxEdit::WriteText(const QString& text) {
+  // setText would drop the selection (a Tab's select-all) even for the same text.
+  if (text == this->text()) return;
   ++programWrites_;
   setText(text);
   --programWrites_;
@@ -50,17 +62,16 @@ void BoxEdit::WriteText(const QString& text) {
 void BoxEdit::keyPressEvent(QKeyEvent* e) {
   Key key = e->key() == Qt::Key_Up ? Key::Up : e->key() == Qt::Key_Down ? Key::Down : Key::Other;
   if (events_.keyDown) events_.keyDown(control_, key);
+  const QString typed = e->text();
+  typing_ = !typed.isEmpty() && typed.front().isPrint() && !(e->modifiers() & Qt::ControlModifier);
   QLineEdit::keyPressEvent(e);
+  typing_ = false;
 }
 
 void BoxEdit::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
+  // The window decides whether this is a change of focus between its own controls.
   if (events_.focusGained) events_.focusGained(control_);
-}
-
-void BoxEdit::focusOutEvent(QFocusEvent* e) {
-  QLineEdit::focusOutEvent(e);
-  if (events_.focusLost) events_.focusLost(control_);
 }
 
 void BoxEdit::mousePressEvent(QMouseEvent* e) {
@@ -79,11 +90,24 @@ SpinArrows::SpinArrows(std::function<void()> down, std::function<void()> up, QWi
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    connect(button, &QToolButton::clicked, this, [step] { step(); });
+    // A repeat emits pressed again; the release emits nothing that steps.
+    connect(button, &QToolButton::pressed, this, [step] { step(); });
     layout->addWidget(button);
+    return button;
   };
-  arrow(Qt::UpArrow, std::move(up));
-  arrow(Qt::DownArrow, std::move(down));
+  up_ = arrow(Qt::UpArrow, std::move(up));
+  down_ = arrow(Qt::DownArrow, std::move(down));
+}
+
+void SpinArrows::Release() {
+  for (QToolButton* button : {up_, down_}) {
+    if (!button->isDown()) continue;
+    button->setDown(false);  // stops the repeat
+    // The button still counts itself pressed until a release: one outside it clicks nothing.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), QPointF(-1, -1),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &release);
+  }
 }
 
 HintPanel::HintPanel(std::function<void()> clicked, QWidget* parent)
@@ -94,7 +118,15 @@ HintPanel::HintPanel(std::function<void()> clicked, QWidget* parent)
 }
 
 void HintPanel::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton && clicked_) clicked_();
+  pressed_ = e->button() == Qt::LeftButton;
+}
+
+void HintPanel::mouseReleaseEvent(QMouseEvent* e) {
+  // Sliding off before the release cancels, as with any button.
+  const bool click =
+      pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  pressed_ = false;
+  if (click && clicked_) clicked_();
 }
 
 }  // namespace candelor::qt

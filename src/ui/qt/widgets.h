@@ -18,26 +18,26 @@ struct ControlEvents {
   std::function<void(Control, Key)> keyDown;
   std::function<void(Control)> clicked;
   std::function<void(Control)> focusGained;
-  std::function<void(Control)> focusLost;
   std::function<void(Control)> textChanged;
 };
 
 // An input box (or the job box). Its typing limit applies to what the user types or pastes,
-// never to what the program writes. Key handling runs before the key reaches the text, and the
-// focus behaviour after the line edit's own (which would otherwise select all on Tab).
+// never to what the program writes, and nothing else limits its length. Key handling runs before
+// the key reaches the text, and the focus behaviour after the line edit's own (which would
+// otherwise select all on Tab).
 class BoxEdit : public QLineEdit {
  public:
   BoxEdit(Control control, const ControlEvents& events, QWidget* parent);
 
   Control control() const { return control_; }
 
-  // Writes the text as the program: no typing limit; the change (if any) commits at once.
+  // Writes the text as the program: no typing limit; the change (if any) commits at once. The
+  // text the box already holds changes nothing: not the selection, not the cursor, no event.
   void WriteText(const QString& text);
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
 
  private:
@@ -45,25 +45,39 @@ class BoxEdit : public QLineEdit {
   Control control_;
   const ControlEvents& events_;
   int programWrites_ = 0;  // nesting of program writes in progress
+  bool typing_ = false;    // a typed character is being inserted (refused, not cut, at the limit)
   QString lastText_;       // the text before the change the validator is looking at
 };
 
-// Two small arrow buttons beside a box, repeating while held, outside the tab order.
+// Two small arrow buttons beside a box, outside the tab order. A press steps at once and a held
+// arrow repeats; nothing steps on the release.
 class SpinArrows : public QWidget {
  public:
   SpinArrows(std::function<void()> down, std::function<void()> up, QWidget* parent);
+
+  // Lets go of a held arrow, as before a modal box opens: its repeat stops and the press does
+  // not survive the box.
+  void Release();
+  QToolButton* upArrow() const { return up_; }
+  QToolButton* downArrow() const { return down_; }
+
+ private:
+  QToolButton* up_ = nullptr;
+  QToolButton* down_ = nullptr;
 };
 
-// The sunken one-line hint panel; a click on it ends the program.
+// The sunken one-line hint panel; a click on it (press and release inside) ends the program.
 class HintPanel : public QLabel {
  public:
   HintPanel(std::function<void()> clicked, QWidget* parent);
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
   std::function<void()> clicked_;
+  bool pressed_ = false;
 };
 
 }  // namespace candelor::qt
