@@ -40,6 +40,9 @@ InfoWindow::InfoWindow(QWidget* mainWindow, bool modal, const QString& title, in
     : QDialog(modal ? mainWindow : nullptr), main_(mainWindow) {
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(modal);
+  // A dialog without a parent is still transient for the whole program, kept above its windows;
+  // a modeless one here is an ordinary window.
+  if (!modal) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setWindowTitle(title);
   setFixedSize(Px(clientWidthTwips), Px(clientHeightTwips));
   setWindowIcon(mainWindow->windowIcon());

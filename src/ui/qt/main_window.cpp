@@ -89,6 +89,7 @@ void MainWindow::Start() {
   // Outer size and centring on the screen; the window keeps its size.
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   Centre();
+  shown_.start();
   calc_.Start();
 }
 
@@ -103,10 +104,14 @@ void MainWindow::Centre() {
 
 void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  // A window manager adds its frame after the window is shown: centre the outer frame once it
-  // is known, not the inner window (which would sit half a title bar low).
-  if (!framed_ && frameGeometry().size() != size()) {
-    framed_ = true;
+  // A window manager adds its frame after the window is shown, and may settle its size in more
+  // than one step: while the window is new, centre the outer frame again whenever it changes, so
+  // that the window does not sit half a title bar low.
+  const QMargins frame(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  if (shown_.isValid() && shown_.elapsed() < 2000 && frame != centredFrame_) {
+    centredFrame_ = frame;
     Centre();
   }
 }

@@ -9,7 +9,9 @@
 //
 // The window adds no calculation of its own.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <QTimer>
 #include <array>
@@ -44,6 +46,8 @@ class MainWindow : public QMainWindow, public Form {
   QWidget* widget(Control c) const { return widgets_[static_cast<int>(c)]; }
   // The spin arrows beside an input box.
   SpinArrows* spinArrows(Control box) const { return spins_[static_cast<std::size_t>(box)]; }
+  // The four tickers, for those who watch them tick (the replay of event scripts, benchmarks).
+  const QTimer& ticker(Timer t) const { return timers_[static_cast<std::size_t>(t)]; }
   QMenu* lampMenu() const { return lampMenu_; }
   QMenu* levelMenu() const { return levelMenu_; }
   QMenu* helpMenu() const { return helpMenu_; }
@@ -102,7 +106,8 @@ class MainWindow : public QMainWindow, public Form {
 
   Control focused_ = Control::Background;  // the control the logic was last told has the focus
   Control pressed_ = Control::Background;  // the term a mouse button went down on
-  bool framed_ = false;                    // centred by the window manager's frame
+  QElapsedTimer shown_;                    // since start-up, while a window manager frames us
+  QMargins centredFrame_;                  // the frame the window was last centred with
   QPointer<QDialog> howto_;
   QPointer<QDialog> disclaimer_;
   QMenu* lampMenu_ = nullptr;

@@ -46,6 +46,8 @@ BoxEdit::BoxEdit(Control control, const ControlEvents& events, QWidget* parent)
   const int limit = candelor::TypingLimit(control);
   if (limit > 0) setValidator(new TypingLimit(this, limit));
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    // An edit the typing limit undid ends where it began: no change, no commit.
+    if (text == lastText_) return;
     lastText_ = text;
     if (events_.textChanged) events_.textChanged(control_);
   });
@@ -72,6 +74,16 @@ void BoxEdit::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
   // The window decides whether this is a change of focus between its own controls.
   if (events_.focusGained) events_.focusGained(control_);
+}
+
+void BoxEdit::focusOutEvent(QFocusEvent* e) {
+  // The menu bar taking the keyboard for its menus is no reason to lose the selection, any more
+  // than a menu popping up is.
+  if (e->reason() == Qt::MenuBarFocusReason) {
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    return QLineEdit::focusOutEvent(&popup);
+  }
+  QLineEdit::focusOutEvent(e);
 }
 
 void BoxEdit::mousePressEvent(QMouseEvent* e) {

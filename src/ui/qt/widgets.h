@@ -38,6 +38,7 @@ class BoxEdit : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
 
  private:
