@@ -6,7 +6,7 @@ CANDELOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Packages to build, run and test the calculator on Debian 12 or Ubuntu.
 CANDELOR_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
   fonts-liberation2)
-CANDELOR_TEST_PACKAGES=(xvfb xauth x11-utils xdotool xclip libx11-dev locales clang
+CANDELOR_TEST_PACKAGES=(xvfb xauth x11-utils xdotool xclip openbox libx11-dev locales clang
   desktop-file-utils appstream dpkg-dev lintian
   libclang-rt-14-dev)
 

@@ -1,6 +1,7 @@
 // Fuzzes the calculator with sequences of user events on the headless form and checks, after
-// every event, the invariants that must always hold. The input is readable text, one event a
-// line ("type 12", "click NOF", "wait 50"), so that the seed corpus is a set of scenarios.
+// every event, the invariants that must always hold. The input is an event script
+// (support/script.h), so that the seed corpus is a set of scenarios the replay also plays on the
+// real window.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -17,6 +18,7 @@
 #include "input/commit.h"
 #include "report/report.h"
 #include "support/harness.h"
+#include "support/script.h"
 #include "ui/hints.h"
 
 namespace candelor {
@@ -28,21 +30,6 @@ using testing::Harness;
   std::fprintf(stderr, "invariant broken: %s\n", what.c_str());
   std::abort();
 }
-
-// Every lamp family, for the "family" event.
-std::vector<const LampFamily*> AllFamilies() {
-  std::vector<const LampFamily*> out;
-  for (const LampChoice& lamp : AllLamps()) {
-    for (const LampFamily* f : lamp.families) {
-      if (std::find(out.begin(), out.end(), f) == out.end()) out.push_back(f);
-    }
-  }
-  return out;
-}
-
-const std::vector<LampChoice> gLamps = AllLamps();
-const std::vector<const LampFamily*> gFamilies = AllFamilies();
-const std::vector<const RecommendedLevel*> gLevels = AllLevels();
 
 bool AllowedMessage(const Message& m) {
   static const std::vector<Message> kFixed = {GreaterThanZeroMessage(),
@@ -138,99 +125,6 @@ void CheckInvariants(const Harness& h, std::size_t messagesSeen) {
   }
 }
 
-Control ControlFrom(std::string_view arg) {
-  for (int i = 0; i < kControlCount; ++i) {
-    if (ControlName(static_cast<Control>(i)) == arg) return static_cast<Control>(i);
-  }
-  std::size_t hash = 0;
-  for (char c : arg) hash = hash * 31 + static_cast<unsigned char>(c);
-  return static_cast<Control>(hash % kControlCount);
-}
-
-Control BoxFrom(std::string_view arg) {
-  Control c = ControlFrom(arg);
-  return IsInputBox(c) ? c : kInputBoxes[static_cast<std::size_t>(c) % kInputBoxes.size()];
-}
-
-std::uint64_t NumberFrom(std::string_view arg, std::uint64_t limit) {
-  std::uint64_t n = 0;
-  for (char c : arg) {
-    if (c >= '0' && c <= '9') n = std::min<std::uint64_t>(limit, n * 10 + (c - '0'));
-  }
-  return n;
-}
-
-void RunEvent(Harness& h, std::string_view verb, std::string_view arg) {
-  if (verb == "type") {
-    h.Type(arg);
-  } else if (verb == "paste") {
-    h.Paste(arg);
-  } else if (verb == "pastemany" && !arg.empty()) {
-    // "pastemany 7 9000": a long paste of one character.
-    std::size_t count = NumberFrom(arg.substr(1), 10000);
-    h.Paste(std::string(count, arg[0]));
-  } else if (verb == "delete") {
-    h.Delete();
-  } else if (verb == "backspace") {
-    h.Backspace();
-  } else if (verb == "selectall") {
-    h.SelectAllOf(h.form.Focused());
-  } else if (verb == "select") {
-    std::uint64_t n = NumberFrom(arg, 9999);
-    h.form.Select(h.form.Focused(), static_cast<int>(n / 100), static_cast<int>(n % 100));
-  } else if (verb == "focus") {
-    h.FocusBox(ControlFrom(arg));
-  } else if (verb == "click") {
-    h.Click(BoxFrom(arg));
-  } else if (verb == "spinup") {
-    h.SpinUp(BoxFrom(arg));
-  } else if (verb == "spindown") {
-    h.SpinDown(BoxFrom(arg));
-  } else if (verb == "up") {
-    h.Press(Key::Up);
-  } else if (verb == "down") {
-    h.Press(Key::Down);
-  } else if (verb == "key") {
-    h.Press(Key::Other);
-  } else if (verb == "tab") {
-    h.Tab();
-  } else if (verb == "metric") {
-    h.calc.UnitOptionSelected(UnitSystem::Metric);
-  } else if (verb == "imperial") {
-    h.calc.UnitOptionSelected(UnitSystem::Imperial);
-  } else if (verb == "levelunit") {
-    h.calc.LevelUnitPressed();
-  } else if (verb == "lamp") {
-    const LampChoice& lamp = gLamps[NumberFrom(arg, 1u << 20) % gLamps.size()];
-    h.calc.LampMenuOpened();
-    for (const LampFamily* f : lamp.families) h.calc.LampFamilyOpened(*f);
-    h.calc.LampEntryChosen(*lamp.entry);
-  } else if (verb == "family") {
-    h.calc.LampMenuOpened();
-    h.calc.LampFamilyOpened(*gFamilies[NumberFrom(arg, 1u << 20) % gFamilies.size()]);
-  } else if (verb == "readme") {
-    h.calc.LampReadMeChosen();
-  } else if (verb == "levels") {
-    h.calc.LevelMenuOpened();
-  } else if (verb == "level") {
-    h.calc.LevelMenuOpened();
-    h.calc.LevelChosen(*gLevels[NumberFrom(arg, 1u << 20) % gLevels.size()]);
-  } else if (verb == "report") {
-    h.calc.PasteClicked();
-  } else if (verb == "cancelreport") {
-    h.form.ScriptAnswer(MessageAnswer::Cancel);
-    h.calc.PasteClicked();
-  } else if (verb == "noclipboard") {
-    h.form.clipboardWritable = !h.form.clipboardWritable;
-  } else if (verb == "hover") {
-    h.calc.MouseOver(ControlFrom(arg));
-  } else if (verb == "explain") {
-    h.calc.ControlClicked(ControlFrom(arg));
-  } else if (verb == "wait") {
-    h.Advance(static_cast<int>(NumberFrom(arg, 20000)));
-  }
-}
-
 }  // namespace
 }  // namespace candelor
 
@@ -248,18 +142,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace candelor;
   static const bool reported = std::atexit(ReportEvents) == 0;
   (void)reported;
-  Harness h;
-  std::string_view input(reinterpret_cast<const char*>(data), size);
+  testing::Harness h;
+  testing::HeadlessPlayer player(h);
   std::size_t seen = 0;
-  while (!input.empty()) {
-    std::size_t end = input.find('\n');
-    std::string_view line = input.substr(0, end);
-    input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
-    std::size_t space = line.find(' ');
-    std::string_view verb = line.substr(0, space);
-    std::string_view arg =
-        space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
-    RunEvent(h, verb, arg);
+  for (const auto& e : testing::ParseScript({reinterpret_cast<const char*>(data), size})) {
+    player.Play(e);
     ++gEvents;
     CheckInvariants(h, seen);
     seen = h.form.Messages().size();

@@ -54,7 +54,9 @@ void Harness::Type(std::string_view utf8) {
   for (std::size_t i = 0; i < all.size(); ++i) {
     std::size_t n = (all[i] >= 0xD800 && all[i] <= 0xDBFF && i + 1 < all.size()) ? 2 : 1;
     calc.KeyDown(form.Focused(), Key::Other);
-    Insert(std::u16string_view(all).substr(i, n), false);
+    const char16_t c = all[i];
+    const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    if (!control) Insert(std::u16string_view(all).substr(i, n), false);
     i += n - 1;
   }
 }
@@ -90,6 +92,17 @@ void Harness::Paste(std::string_view utf8) {
 
 void Harness::Press(Key key) {
   calc.KeyDown(form.Focused(), key);
+}
+
+void Harness::BackTab() {
+  Control from = form.Focused() == Control::Metric ? Control::Imperial : form.Focused();
+  auto it = std::find(kTabOrder.begin(), kTabOrder.end(), from);
+  Control previous =
+      it == kTabOrder.end() || it == kTabOrder.begin() ? kTabOrder.back() : *(it - 1);
+  if (previous == Control::Imperial && state().units == UnitSystem::Metric) {
+    previous = Control::Metric;
+  }
+  form.Focus(previous);
 }
 
 void Harness::Tab() {

@@ -32,7 +32,8 @@ class Harness {
     SelectAllOf(c);
   }
   // Types characters one by one into the focused box, over its selection, honouring its typing
-  // limit; each key first reaches the key handling of the box.
+  // limit; each key first reaches the key handling of the box. Control characters insert
+  // nothing, as in a real text box.
   void Type(std::string_view utf8);
   // Delete key: the selection or the character after the cursor.
   void Delete();
@@ -41,8 +42,9 @@ class Harness {
   void Paste(std::string_view utf8);
   // The arrow keys in the focused box.
   void Press(Key key);
-  // The Tab key: the next control in the tab order.
+  // The Tab key: the next control in the tab order; Shift+Tab the one before.
   void Tab();
+  void BackTab();
   void SpinDown(Control box) { calc.SpinDown(box); }
   void SpinUp(Control box) { calc.SpinUp(box); }
   void Advance(int ms) { form.Advance(ms); }

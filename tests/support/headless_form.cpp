@@ -86,6 +86,8 @@ std::string HeadlessForm::Text(Control c) const {
 
 void HeadlessForm::SetText(Control c, std::string_view text) {
   std::u16string t = ToUtf16(text);
+  // Writing the text a control already holds changes nothing, not even a box's selection.
+  if (texts_[Index(c)] == t) return;
   int cursor = static_cast<int>(t.size());
   UserEdit(c, std::move(t), cursor);
 }
@@ -95,10 +97,11 @@ void HeadlessForm::UserEdit(Control c, std::u16string text, int cursor) {
     texts_[Index(c)] = std::move(text);
     return;
   }
-  // A text box raises its change only when the text really changes.
+  // A user's edit leaves the cursor after it; the box raises its change only when the text
+  // really changes.
+  selections_[Index(c)] = {cursor, 0};
   if (texts_[Index(c)] == text) return;
   texts_[Index(c)] = std::move(text);
-  selections_[Index(c)] = {cursor, 0};
   if (events_) events_->TextChanged(c);
 }
 

@@ -1,0 +1,700 @@
+// Replays event scripts (support/script.h) on the headless form and on the real window, and
+// compares the two after every event: every control's text, the focus and its selection, the
+// hint panel, the running tickers, every message shown with its answer, and whether the program
+// ended. On the real window every event is a real key or mouse event delivered through Qt's event
+// loop to the window under the point or with the focus; message boxes are real modal boxes,
+// answered by a key sent to them; menus really drop down; time is real time.
+//
+//   replay                        the seed corpus, the regressions and generated scripts
+//   replay FILE...                the given scripts, e.g. tests/fuzz/corpus/*
+//   replay --generated N --seed S only N generated scripts from seed S
+//
+// Time: the real window's tickers tick in real time, and each tick (and each repeat of a held
+// spin arrow) is passed on to the headless form the moment it happens, so both see the same
+// sequence. While one event is being delivered (a burst of keys, say) the window's timer events
+// are held back and delivered right after it, so that a tick falls between events, never inside
+// one, on both forms alike.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "support/harness.h"
+#include "support/script.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/twips.h"
+#include "ui/qt/widgets.h"
+
+namespace candelor::qt {
+namespace {
+
+using testing::HeadlessPlayer;
+using testing::ScriptEvent;
+using testing::Target;
+
+// A message as shown, and how it was answered.
+struct Shown {
+  Message message;
+  MessageAnswer answer = MessageAnswer::Ok;
+  bool linesAsGiven = true;  // an explanation shows each of its lines unwrapped
+  bool operator==(const Shown&) const = default;
+};
+
+// Everything the two forms are compared by.
+struct Snapshot {
+  std::array<std::string, kControlCount> texts;
+  Control focused = Control::Background;
+  Selection selection;
+  Alignment alignment = Alignment::LeftMiddle;
+  std::array<bool, 4> tickers{};
+  std::vector<Shown> messages;
+  bool exited = false;
+};
+
+std::string Describe(const Shown& s) {
+  std::string out = "\"" + s.message.text + "\" / \"" + s.message.title + "\" icon " +
+                    std::to_string(static_cast<int>(s.message.icon)) + " buttons " +
+                    std::to_string(static_cast<int>(s.message.buttons)) + " answer " +
+                    (s.answer == MessageAnswer::Ok ? "OK" : "Cancel");
+  if (!s.linesAsGiven) out += " (lines re-wrapped)";
+  return out;
+}
+
+// The differences between the headless form (a) and the real window (b), one a line.
+std::string Differences(const Snapshot& a, const Snapshot& b) {
+  std::ostringstream out;
+  for (int i = 0; i < kControlCount; ++i) {
+    if (a.texts[i] != b.texts[i]) {
+      out << "  " << ControlName(static_cast<Control>(i)) << ": headless \"" << a.texts[i]
+          << "\", window \"" << b.texts[i] << "\"\n";
+    }
+  }
+  if (a.focused != b.focused) {
+    out << "  focus: headless " << ControlName(a.focused) << ", window " << ControlName(b.focused)
+        << "\n";
+  }
+  if (a.selection != b.selection) {
+    out << "  selection: headless " << a.selection.start << "+" << a.selection.length << ", window "
+        << b.selection.start << "+" << b.selection.length << "\n";
+  }
+  if (a.alignment != b.alignment) out << "  hint alignment differs\n";
+  for (int t = 0; t < 4; ++t) {
+    if (a.tickers[t] != b.tickers[t]) {
+      out << "  Timer" << t + 1 << ": headless " << (a.tickers[t] ? "runs" : "stopped")
+          << ", window " << (b.tickers[t] ? "runs" : "stopped") << "\n";
+    }
+  }
+  const std::size_t n = std::max(a.messages.size(), b.messages.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const bool inA = i < a.messages.size(), inB = i < b.messages.size();
+    if (inA && inB && a.messages[i] == b.messages[i]) continue;
+    out << "  message " << i + 1 << ": headless " << (inA ? Describe(a.messages[i]) : "none")
+        << ", window " << (inB ? Describe(b.messages[i]) : "none") << "\n";
+  }
+  if (a.exited != b.exited)
+    out << "  ended: headless " << a.exited << ", window " << b.exited << "\n";
+  return out.str();
+}
+
+QString FromUtf16(const std::u16string& s) {
+  return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
+}
+
+// Holds back the window's timer events (its tickers and the spin arrows' repeats) while an
+// event is being delivered, and delivers them right after it. While one of the calculator's
+// messages is open they pass: the calculator ignores them then, on both forms.
+class TimerGate : public QObject {
+ public:
+  std::vector<QObject*> watched;
+  std::function<bool()> messageOpen;
+  bool closed = false;
+
+  void Open() {
+    closed = false;
+    std::vector<std::pair<QPointer<QObject>, int>> held;
+    held.swap(held_);
+    for (auto& [object, id] : held) {
+      if (!object) continue;
+      if (auto* timer = qobject_cast<QTimer*>(object.data())) {
+        if (!timer->isActive() || timer->timerId() != id) continue;  // stopped meanwhile
+      }
+      QTimerEvent e(id);
+      QCoreApplication::sendEvent(object, &e);
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (!closed || e->type() != QEvent::Timer || messageOpen()) return false;
+    if (std::find(watched.begin(), watched.end(), o) == watched.end()) return false;
+    const int id = static_cast<QTimerEvent*>(e)->timerId();
+    for (const auto& [object, heldId] : held_) {
+      if (object == o && heldId == id) return true;  // one tick of a kind is enough
+    }
+    held_.emplace_back(o, id);
+    return true;
+  }
+
+ private:
+  std::vector<std::pair<QPointer<QObject>, int>> held_;
+};
+
+// One script on both forms.
+class Replay {
+ public:
+  Replay() {
+    window_ = std::make_unique<MainWindow>();
+    window_->exitHook = [this] { exited_ = true; };
+    window_->show();
+    window_->activateWindow();
+    QApplication::setActiveWindow(window_.get());
+    if (!QTest::qWaitForWindowExposed(window_.get())) std::printf("the window was never exposed\n");
+    window_->Start();
+    // The pointer rests on the empty end of the menu bar, where nothing has a hint; Qt reports no
+    // move to the place it last was, even in an earlier window.
+    QTest::mouseMove(Main(), QPoint(window_->width() - 4, 4));
+    if (!QTest::qWaitFor(
+            [this] { return QApplication::focusWidget() == window_->widget(Control::RL); }))
+      std::printf("the room length never had the focus\n");
+
+    player_.standalone = false;
+    gate_.messageOpen = [this] { return window_->calculator().session().MessageOpen(); };
+    for (int t = 0; t < 4; ++t) {
+      gate_.watched.push_back(const_cast<QTimer*>(&window_->ticker(static_cast<Timer>(t))));
+      QObject::connect(&window_->ticker(static_cast<Timer>(t)), &QTimer::timeout, [this, t] {
+        // The window ignored it if one of its messages is open; so does the headless form.
+        if (window_->calculator().session().MessageOpen()) return;
+        PassAnswers();
+        Fire(static_cast<Timer>(t));
+      });
+    }
+    for (Control box : kInputBoxes) {
+      SpinArrows* arrows = window_->spinArrows(box);
+      for (QToolButton* arrow : {arrows->upArrow(), arrows->downArrow()}) {
+        gate_.watched.push_back(arrow);
+        QObject::connect(arrow, &QToolButton::pressed, [this] {
+          if (delivering_) return;  // the press itself: the headless form plays the event too
+          PassAnswers();
+          player_.Repeat();
+        });
+      }
+    }
+    qApp->installEventFilter(&gate_);
+    watcher_.setInterval(2);
+    QObject::connect(&watcher_, &QTimer::timeout, [this] { AnswerOpenBox(); });
+    watcher_.start();
+  }
+
+  ~Replay() {
+    watcher_.stop();
+    qApp->removeEventFilter(&gate_);
+    window_.reset();
+  }
+
+  void Play(const ScriptEvent& e) {
+    if (e.verb == "wait") {
+      QTest::qWait(static_cast<int>(testing::NumberFrom(e.arg, 20000)));
+      return;
+    }
+    if (e.verb == "cancelreport") answers_.push_back(MessageAnswer::Cancel);
+    gate_.closed = true;
+    delivering_ = true;
+    Deliver(e);
+    delivering_ = false;
+    answers_.clear();
+    PassAnswers();
+    player_.Play(e);
+    gate_.Open();
+  }
+
+  bool Ended() const { return exited_ || player_.exited(); }
+
+  Snapshot Headless() const {
+    Snapshot s;
+    const auto& form = h_.form;
+    for (int i = 0; i < kControlCount; ++i) s.texts[i] = form.Text(static_cast<Control>(i));
+    s.focused = form.Focused();
+    if (IsTextBox(s.focused)) s.selection = form.GetSelection(s.focused);
+    s.alignment = form.StatAlignment();
+    for (int t = 0; t < 4; ++t) s.tickers[t] = form.IsTimerRunning(static_cast<Timer>(t));
+    for (std::size_t i = 0; i < form.Messages().size(); ++i) {
+      s.messages.push_back({form.Messages()[i], i < given_.size() ? given_[i] : MessageAnswer::Ok});
+    }
+    s.exited = player_.exited();
+    if (s.exited) s.tickers = {};                           // the program has ended: nothing ticks
+    s.texts[static_cast<int>(Control::LabelTime)].clear();  // a virtual clock against a real one
+    return s;
+  }
+
+  Snapshot Window() const {
+    Snapshot s;
+    for (int i = 0; i < kControlCount; ++i) s.texts[i] = window_->Text(static_cast<Control>(i));
+    s.focused = window_->Focused();
+    if (IsTextBox(s.focused)) s.selection = window_->GetSelection(s.focused);
+    auto* stat = qobject_cast<QLabel*>(window_->widget(Control::Stat));
+    s.alignment =
+        (stat->alignment() & Qt::AlignHCenter) ? Alignment::CentreMiddle : Alignment::LeftMiddle;
+    for (int t = 0; t < 4; ++t) s.tickers[t] = window_->IsTimerRunning(static_cast<Timer>(t));
+    s.messages = shown_;
+    s.exited = exited_;
+    s.texts[static_cast<int>(Control::LabelTime)].clear();  // real time: see Headless()
+    return s;
+  }
+
+ private:
+  // The answers the real window's boxes were given go to the headless form's next messages.
+  void PassAnswers() {
+    for (; passed_ < shown_.size(); ++passed_) {
+      h_.form.ScriptAnswer(shown_[passed_].answer);
+      given_.push_back(shown_[passed_].answer);
+    }
+  }
+
+  void Fire(Timer t) {
+    if (h_.form.IsTimerRunning(t)) h_.calc.TimerFired(t);
+  }
+
+  // A real modal message box is open: note it and answer it with a key, as a user would.
+  void AnswerOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || box == answering_ || !box->isVisible() || !box->windowHandle()) return;
+    answering_ = box;
+    Shown s;
+    s.message.text = box->text().toStdString();
+    s.message.title = box->windowTitle().toStdString();
+    s.message.icon = box->icon() == QMessageBox::Information ? MessageIcon::Information
+                     : box->icon() == QMessageBox::Critical  ? MessageIcon::Error
+                                                             : MessageIcon::Warning;
+    s.message.buttons = box->standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel)
+                            ? MessageButtons::OkCancel
+                            : MessageButtons::Ok;
+    if (s.message.icon == MessageIcon::Information) {
+      auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      s.linesAsGiven = label && !label->wordWrap();
+    }
+    if (!answers_.empty()) {
+      s.answer = answers_.front();
+      answers_.pop_front();
+    }
+    shown_.push_back(s);
+    QTest::keyClick(box->windowHandle(),
+                    s.answer == MessageAnswer::Ok ? Qt::Key_Return : Qt::Key_Escape);
+  }
+
+  QWindow* Main() const { return window_->windowHandle(); }
+
+  QWidget* WidgetOf(const Target& t) const {
+    if (!t.arrow)
+      return t.control == Control::Background ? window_->centralWidget()
+                                              : window_->widget(t.control);
+    SpinArrows* arrows = window_->spinArrows(t.control);
+    return t.direction == StepDirection::Up ? arrows->upArrow() : arrows->downArrow();
+  }
+
+  // A point of the main window where the target itself, not one of its children, is hit.
+  QPoint PointOf(const Target& t) {
+    const int key =
+        static_cast<int>(t.control) * 4 + (t.arrow ? 1 + static_cast<int>(t.direction) : 0);
+    auto found = points_.find(key);
+    if (found != points_.end()) return found->second;
+    QWidget* w = WidgetOf(t);
+    if (t.control == Control::Background && !t.arrow) {
+      // On the rule between the two halves, left of the groups: it is background too.
+      return points_[key] = w->mapTo(window_.get(), QPoint(2, Px(2168)));
+    }
+    QPoint point = w->mapTo(window_.get(), w->rect().center());
+    bool done = false;
+    for (int y = w->height() - 3; y >= 2 && !done; y -= 2) {
+      for (int x = 3; x < w->width() - 2 && !done; x += 3) {
+        const QPoint p = w->mapTo(window_.get(), QPoint(x, y));
+        if (window_->childAt(p) == w) {
+          point = p;
+          done = true;
+        }
+      }
+    }
+    points_[key] = point;
+    return point;
+  }
+
+  void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
+    QWindow* target = QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : Main();
+    QTest::sendKeyEvent(QTest::Click, target, key, text, mods);
+  }
+  void Keys(Qt::Key key, int times, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    for (int i = 0; i < times; ++i) Key(key, mods);
+  }
+
+  void MoveTo(const Target& t) {
+    pointer_ = PointOf(t);
+    QTest::mouseMove(Main(), pointer_);
+  }
+  void PressAt(const Target& t) {
+    pointer_ = PointOf(t);
+    QTest::mousePress(Main(), Qt::LeftButton, Qt::NoModifier, pointer_);
+    pressed_ = true;
+  }
+  void ReleaseHere() {
+    if (!pressed_) return;
+    pressed_ = false;
+    QTest::mouseRelease(Main(), Qt::LeftButton, Qt::NoModifier, pointer_);
+  }
+  void ClickAt(const Target& t) {
+    PressAt(t);
+    ReleaseHere();
+  }
+  void ClickBox(Control box) {
+    ClickAt({box});
+    Key(Qt::Key_End);
+  }
+  void ClickOn(Control c) {
+    if (!testing::Pointable(c)) return;
+    if (IsTextBox(c)) return ClickBox(c);
+    ClickAt({c});
+  }
+
+  // Closes whatever menus are still open, and the menu bar's keyboard mode after them.
+  void CloseMenus() {
+    while (QApplication::activePopupWidget()) Key(Qt::Key_Escape);
+    if (window_->menuBar()->hasFocus()) Key(Qt::Key_Escape);
+  }
+  void OpenMenu(Qt::Key accessKey) {
+    QWindow* target = QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : Main();
+    QTest::sendKeyEvent(QTest::Press, target, Qt::Key_Alt, QString(), Qt::NoModifier);
+    Key(accessKey, Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, Main(), Qt::Key_Alt, QString(), Qt::AltModifier);
+  }
+  // Walks the menus by rows: Down to each row, Right into each submenu, Return on the last.
+  void Choose(const std::vector<int>& rows, bool choose) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      Keys(Qt::Key_Down, rows[i]);
+      Key(choose && i + 1 == rows.size() ? Qt::Key_Return : Qt::Key_Right);
+    }
+    CloseMenus();
+  }
+
+  void TypeText(std::string_view utf8) {
+    const std::u16string all = testing::ToUtf16(utf8);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      const bool pair = all[i] >= 0xD800 && all[i] <= 0xDBFF && i + 1 < all.size();
+      const std::u16string piece = all.substr(i, pair ? 2 : 1);
+      i += pair ? 1 : 0;
+      const char16_t c = piece[0];
+      Qt::Key key = Qt::Key_unknown;
+      if (c == u' ') key = Qt::Key_Space;
+      if (c > 0x20 && c < 0x7F) key = static_cast<Qt::Key>(QChar(c).toUpper().unicode());
+      Key(key, Qt::NoModifier, FromUtf16(piece));
+    }
+  }
+
+  void Deliver(const ScriptEvent& e) {
+    // The offscreen platform gives the activation back to no window when a box closes; a window
+    // manager gives it back to the main window.
+    if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
+      QApplication::setActiveWindow(window_.get());
+    }
+    const std::string& verb = e.verb;
+    const std::string_view arg = e.arg;
+    const Control focused = window_->Focused();
+    if (verb == "type") {
+      TypeText(arg);
+    } else if (verb == "paste" || verb == "pastemany") {
+      std::string text(arg);
+      if (verb == "pastemany") {
+        text = arg.empty() ? std::string()
+                           : std::string(testing::NumberFrom(arg.substr(1), 40000), arg[0]);
+      }
+      QGuiApplication::clipboard()->setText(FromUtf16(testing::ToUtf16(text)));
+      Key(Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
+    } else if (verb == "delete") {
+      Key(Qt::Key_Delete);
+    } else if (verb == "backspace") {
+      Key(Qt::Key_Backspace);
+    } else if (verb == "selectall") {
+      Key(Qt::Key_A, Qt::ControlModifier, QString(QChar(0x01)));
+    } else if (verb == "select") {
+      if (!IsTextBox(focused)) return;
+      const std::uint64_t n = testing::NumberFrom(arg, 9999);
+      Key(Qt::Key_Home);
+      Keys(Qt::Key_Right, static_cast<int>(n / 100));
+      Keys(Qt::Key_Right, static_cast<int>(n % 100), Qt::ShiftModifier);
+    } else if (verb == "up") {
+      Key(Qt::Key_Up);
+    } else if (verb == "down") {
+      Key(Qt::Key_Down);
+    } else if (verb == "key") {
+      Key(Qt::Key_Shift);
+    } else if (verb == "tab") {
+      Key(Qt::Key_Tab);
+    } else if (verb == "click") {
+      ClickBox(testing::BoxFrom(arg));
+    } else if (verb == "focus") {
+      const Control c = testing::ControlFrom(arg);
+      if (IsTextBox(c)) ClickBox(c);
+    } else if (verb == "explain") {
+      ClickOn(testing::ControlFrom(arg));
+    } else if (verb == "spinup" || verb == "spindown" || verb == "holdup" || verb == "holddown") {
+      if (pressed_) return;
+      const bool up = verb == "spinup" || verb == "holdup";
+      PressAt({testing::BoxFrom(arg), true, up ? StepDirection::Up : StepDirection::Down});
+      if (verb == "spinup" || verb == "spindown") ReleaseHere();
+    } else if (verb == "press") {
+      const Control c = testing::ControlFrom(arg);
+      const bool button = c == Control::LU || c == Control::Imperial || c == Control::Metric ||
+                          c == Control::PasteClip;
+      if (testing::Pointable(c) && !IsTextBox(c) && !button && !pressed_) PressAt({c});
+    } else if (verb == "release") {
+      ReleaseHere();
+    } else if (verb == "hover") {
+      const Control c = testing::ControlFrom(arg);
+      if (testing::Pointable(c)) MoveTo({c});
+    } else if (verb == "metric") {
+      ClickOn(Control::Metric);
+    } else if (verb == "imperial") {
+      ClickOn(Control::Imperial);
+    } else if (verb == "levelunit") {
+      ClickOn(Control::LU);
+    } else if (verb == "lamp" || verb == "family") {
+      const auto& paths = verb == "lamp" ? testing::LampPaths() : testing::FamilyPaths();
+      const auto& path = paths[testing::NumberFrom(arg, 1u << 20) % paths.size()];
+      OpenMenu(Qt::Key_A);
+      Choose(path.rows, verb == "lamp");
+    } else if (verb == "readme") {
+      OpenMenu(Qt::Key_A);
+      Key(Qt::Key_Return);
+      CloseMenus();
+    } else if (verb == "lamps") {
+      OpenMenu(Qt::Key_A);
+      CloseMenus();
+    } else if (verb == "levels") {
+      OpenMenu(Qt::Key_R);
+      CloseMenus();
+    } else if (verb == "level") {
+      const auto& paths = testing::LevelPaths();
+      OpenMenu(Qt::Key_R);
+      Choose(paths[testing::NumberFrom(arg, 1u << 20) % paths.size()].rows, true);
+    } else if (verb == "report" || verb == "cancelreport") {
+      ClickOn(Control::PasteClip);
+    }
+    // "noclipboard": a real clipboard cannot be made to refuse a write.
+  }
+
+  testing::Harness h_;
+  HeadlessPlayer player_{h_};
+  std::unique_ptr<MainWindow> window_;
+  TimerGate gate_;
+  QTimer watcher_;
+  QPointer<QMessageBox> answering_;
+  std::deque<MessageAnswer> answers_;  // scripted answers for the real window's next boxes
+  std::vector<Shown> shown_;           // the real window's boxes, as answered
+  std::size_t passed_ = 0;             // of those, passed on to the headless form
+  std::vector<MessageAnswer> given_;   // the answers the headless form was given
+  std::map<int, QPoint> points_;
+  QPoint pointer_;
+  bool pressed_ = false;
+  bool delivering_ = false;
+  bool exited_ = false;
+};
+
+struct Script {
+  std::string name;
+  std::vector<ScriptEvent> events;
+};
+
+std::string Listing(const Script& s, std::size_t upTo) {
+  std::string out;
+  for (std::size_t i = 0; i < s.events.size(); ++i) {
+    out += (i == upTo ? "> " : "  ") + s.events[i].verb;
+    if (!s.events[i].arg.empty()) out += " " + s.events[i].arg;
+    out += "\n";
+  }
+  return out;
+}
+
+// Plays one script on both forms; prints the first difference and returns false on one.
+bool Run(const Script& script) {
+  Replay replay;
+  std::string before = Differences(replay.Headless(), replay.Window());
+  if (!before.empty()) {
+    std::printf("FAIL %s: the forms differ before the first event\n%s", script.name.c_str(),
+                before.c_str());
+    return false;
+  }
+  for (std::size_t i = 0; i < script.events.size() && !replay.Ended(); ++i) {
+    replay.Play(script.events[i]);
+    const std::string diff = Differences(replay.Headless(), replay.Window());
+    if (!diff.empty()) {
+      std::printf("FAIL %s, after event %zu:\n%s%s", script.name.c_str(), i + 1,
+                  Listing(script, i).c_str(), diff.c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+Script FromFile(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return {QFileInfo(path).fileName().toStdString(), testing::ParseScript(text.str())};
+}
+
+// Scripts from a seed: short waits so that a few hundred stay near a minute.
+std::vector<Script> Generate(int count, unsigned seed) {
+  std::mt19937 random(seed);
+  auto pick = [&](const auto& list) { return list[random() % std::size(list)]; };
+  const char* boxes[] = {"RL", "RW", "RCH", "NOL", "LL", "LLD", "LDD", "COU", "NOF", "LLV", "Job"};
+  const char* typed[] = {"0", "1", "2", "5", "9", ".", "-", "12", "0.5", "60", "4", "8", "a", " "};
+  const char* pasted[] = {"1,5",   "1,000", "12,345.5", "1e-38", "-60", ".",  "0,5",
+                          "99999", "2.5",   "1e39",     "",      "abc", "10", "3047.70"};
+  const char* hovered[] = {"Frame3D7",  "Frame3D10", "Frame3D15", "Frame3D13", "Stat", "Background",
+                           "PasteClip", "LU",        "Label1",    "COU",       "LLV",  "Job",
+                           "Frame3D3",  "RA",        "FS",        "Unit0"};
+  const char* explained[] = {"Frame3D7", "Frame3D10", "Frame3D15", "FS", "Unit3", "Frame3D12"};
+  const char* waits[] = {"60", "60", "100"};
+  std::vector<Script> scripts;
+  for (int n = 0; n < count; ++n) {
+    Script s{"generated-" + std::to_string(seed) + "-" + std::to_string(n), {}};
+    const int length = 8 + static_cast<int>(random() % 12);
+    for (int i = 0; i < length; ++i) {
+      switch (random() % 25) {
+        case 0:
+        case 1:
+        case 2:
+          s.events.push_back({"type", pick(typed)});
+          break;
+        case 3:
+          s.events.push_back({"paste", pick(pasted)});
+          break;
+        case 4:
+        case 5:
+          s.events.push_back({"click", pick(boxes)});
+          break;
+        case 6:
+          s.events.push_back({"selectall", ""});
+          break;
+        case 7:
+          s.events.push_back({"select", std::to_string(random() % 6 * 100 + random() % 4)});
+          break;
+        case 8:
+          s.events.push_back({random() % 2 ? "delete" : "backspace", ""});
+          break;
+        case 9:
+          s.events.push_back({"tab", ""});
+          break;
+        case 10:
+          s.events.push_back({pick(std::array{"up", "down", "key"}), ""});
+          break;
+        case 11:
+          s.events.push_back({random() % 2 ? "spinup" : "spindown", pick(boxes)});
+          break;
+        case 12:
+          s.events.push_back({random() % 2 ? "holdup" : "holddown", pick(boxes)});
+          s.events.push_back({"wait", random() % 3 ? "60" : "330"});
+          s.events.push_back({"release", ""});
+          break;
+        case 13:
+          s.events.push_back({"hover", pick(hovered)});
+          break;
+        case 14:
+          s.events.push_back({"explain", pick(explained)});
+          break;
+        case 15:
+          s.events.push_back({pick(std::array{"metric", "imperial", "levelunit"}), ""});
+          break;
+        case 16:
+          s.events.push_back({"lamp", std::to_string(random() % 100)});
+          break;
+        case 17:
+          s.events.push_back({pick(std::array{"family", "level"}), std::to_string(random() % 40)});
+          break;
+        case 18:
+          s.events.push_back({pick(std::array{"levels", "lamps", "readme"}), ""});
+          break;
+        case 19:
+          s.events.push_back({random() % 3 ? "report" : "cancelreport", ""});
+          break;
+        case 20:
+          s.events.push_back({"press", "Stat"});
+          s.events.push_back({"hover", "Background"});
+          s.events.push_back({"release", ""});
+          break;
+        case 21:
+          s.events.push_back({"focus", pick(boxes)});
+          break;
+        default:
+          s.events.push_back({"wait", pick(waits)});
+          break;
+      }
+    }
+    scripts.push_back(std::move(s));
+  }
+  return scripts;
+}
+
+}  // namespace
+}  // namespace candelor::qt
+
+namespace {
+
+// The offscreen platform warns about window hints it cannot honour; nothing to act on.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+  qt_message_output(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace candelor::qt;
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietHandler);
+  QApplication app(argc, argv);
+  std::vector<Script> scripts;
+  int generated = -1;
+  unsigned seed = 1;
+  QStringList files;
+  const QStringList args = QCoreApplication::arguments();
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == QLatin1String("--generated") && i + 1 < args.size()) {
+      generated = args[++i].toInt();
+    } else if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
+      seed = args[++i].toUInt();
+    } else {
+      files << args[i];
+    }
+  }
+  if (files.isEmpty() && generated < 0) {
+    for (const char* dir : {"corpus", "regressions"}) {
+      QDir d(QStringLiteral(CANDELOR_SOURCE_DIR "/tests/fuzz/") + QLatin1String(dir));
+      for (const QString& f : d.entryList(QDir::Files, QDir::Name)) files << d.filePath(f);
+    }
+    generated = qEnvironmentVariableIsSet("CANDELOR_REPLAY_GENERATED")
+                    ? qEnvironmentVariableIntValue("CANDELOR_REPLAY_GENERATED")
+                    : 200;
+  }
+  for (const QString& f : files) scripts.push_back(FromFile(f));
+  if (generated > 0) {
+    for (Script& s : Generate(generated, seed)) scripts.push_back(std::move(s));
+  }
+  int passed = 0, failed = 0;
+  for (const Script& s : scripts) {
+    (Run(s) ? passed : failed) += 1;
+  }
+  std::printf("replay: %d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}
