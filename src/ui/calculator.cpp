@@ -107,6 +107,10 @@ void Calculator::ControlClicked(Control c) {
   if (auto explanation = TermExplanation(c)) session_.Ask(*explanation);
 }
 
+void Calculator::HelpRequested(Control c) {
+  if (auto explanation = HelpFor(c)) session_.Ask(*explanation);
+}
+
 void Calculator::PasteClicked() {
   PasteCalculationReport(session_);
 }

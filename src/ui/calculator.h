@@ -43,6 +43,8 @@ class Calculator : public FormEvents {
   // spacing value or a unit caption opens its explanation.
   void MouseOver(Control c);
   void ControlClicked(Control c);
+  // F1 on a box or a result: the explanation of its term, where there is one.
+  void HelpRequested(Control c);
 
   // "Paste to Clipboard" is clicked.
   void PasteClicked();

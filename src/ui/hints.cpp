@@ -116,4 +116,18 @@ Pointer GroupPointer(Control c) {
   }
 }
 
+std::optional<Message> HelpFor(Control c) {
+  switch (c) {
+    case Control::COU:
+      return TermExplanation(Control::Frame3D7);
+    case Control::LDD:
+      return TermExplanation(Control::Frame3D10);
+    case Control::FS:
+    case Control::Uniformity:
+      return TermExplanation(Control::Frame3D15);
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace candelor

@@ -14,6 +14,9 @@ std::optional<std::string_view> MouseOverHint(Control c, std::string_view levelU
 // The explanation a click on a term opens, if any.
 std::optional<Message> TermExplanation(Control c);
 
+// The explanation F1 opens from a box or a result: that of the term it belongs to, if any.
+std::optional<Message> HelpFor(Control c);
+
 // The close prompt of the hint panel, shown centred while the mouse is over it.
 inline constexpr std::string_view kClosePrompt =
     " C L I C K   H E R E   T O    C L O S E   T H E   C A L C U L A T O R";

@@ -281,6 +281,9 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
     if (focused == Control::Metric && up) ChooseOption(Control::Imperial);
   } else if (verb == "key") {
     keyInBox(Key::Other);
+  } else if (verb == "help") {
+    h_.calc.HelpRequested(focused);
+    keyInBox(Key::Other);
   } else if (verb == "tab") {
     h_.Tab();
   } else if (verb == "click") {

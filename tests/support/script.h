@@ -8,7 +8,7 @@
 //   type TEXT        keys, one per character, into whatever has the focus
 //   paste TEXT       Ctrl+V with TEXT on the clipboard; pastemany C N: N (up to 40000) copies of C
 //   delete, backspace, selectall (Ctrl+A), select SSLL (Home, S x Right, L x Shift+Right)
-//   up, down, key    the arrow keys and a key that does nothing (Shift)
+//   up, down, key    the arrow keys and a key that does nothing (Shift); help: F1
 //   tab              the Tab key
 //   click BOX        a click into an input box, then End; focus X: the same into any text box
 //   explain X        a click on any control (a term's group opens its explanation)

@@ -1,5 +1,7 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QGroupBox>
+#include <QToolButton>
 
 #include "ui/window_fixture.h"
 
@@ -15,22 +17,28 @@ struct Spoken {
 };
 
 TEST_F(WindowTest, EveryControlHasANameAScreenReaderCanSay) {
+  // Names settle half a second after the values do.
+  ASSERT_TRUE(testing::Eventually([&] {
+    return W(Control::NOF)->accessibleName() == QStringLiteral("Number of Luminaires, solved, 2.5");
+  })) << W(Control::NOF)->accessibleName().toStdString();
   const Spoken rows[] = {
-      {Control::RL, "Room Length", "10"},
-      {Control::RW, "Room Width", "10"},
-      {Control::RCH, "Room Cavity Height", "6"},
+      {Control::RL, "Room Length, feet", "10"},
+      {Control::RW, "Room Width, feet", "10"},
+      {Control::RCH, "Room Cavity Height, feet", "6"},
       {Control::NOL, "Number of Lamps", "2"},
       {Control::LL, "Lamp Lumens", "2850"},
-      {Control::LLD, "LLD", "0.90"},
-      {Control::LDD, "LDD", "0.85"},
+      {Control::LLD, "Lamp Lumen Depreciation", "0.90"},
+      {Control::LDD, "Luminaire Dirt Depreciation", "0.85"},
       {Control::COU, "Coefficient of Utilization", "0.55"},
-      {Control::NOF, "Number of Luminaires", "2"},
-      {Control::LLV, "Lighting Level", "60"},
+      {Control::NOF, "Number of Luminaires, solved, 2.5", "2.5"},
+      {Control::LLV, "Lighting Level, foot-candles", "60"},
       {Control::Job, "Job and/or room name", "Job and/or Room Name"},
-      {Control::RA, "Room Area, 100", nullptr},
+      {Control::RA, "Room Area, 100 square feet", nullptr},
       {Control::RCR, "Room Cavity Ratio, 6", nullptr},
-      {Control::LLF, "LLF, .76", nullptr},
-      {Control::LU, "Lighting Level unit, FC", nullptr},
+      {Control::LLF, "Light Loss Factor, .76", nullptr},
+      {Control::FS, "Spacing, 6.3 feet", nullptr},
+      {Control::Uniformity, "Uniformity, 1.05", nullptr},
+      {Control::LU, "Lighting Level unit, foot-candles", nullptr},
       {Control::Imperial, "Imperial", nullptr},
       {Control::Metric, "Metric", nullptr},
       {Control::PasteClip, "Paste to Clipboard", nullptr},
@@ -64,16 +72,26 @@ TEST_F(WindowTest, EveryControlHasANameAScreenReaderCanSay) {
                    .isEmpty());
 }
 
-TEST_F(WindowTest, NamesFollowTheValuesAndTheLevelUnit) {
-  ASSERT_TRUE(testing::Eventually([&] { return Text(Control::NOF) == QStringLiteral("2.5"); }));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(W(Control::FS))->text(QAccessible::Name),
-            "Spacing, 6.3");
+TEST_F(WindowTest, NamesFollowTheValuesAndTheUnits) {
+  auto nameOf = [&](Control c) { return W(c)->accessibleName().toStdString(); };
+  EXPECT_EQ(window->spinArrows(Control::LLD)->upArrow()->accessibleName(),
+            "Lamp Lumen Depreciation, step up");
+  EXPECT_EQ(window->spinArrows(Control::RL)->downArrow()->accessibleName(),
+            "Room Length, step down");
   W(Control::LU)->setFocus();
   QTest::keyClick(W(Control::LU), Qt::Key_Return);
-  QAccessibleInterface* lu = QAccessible::queryAccessibleInterface(W(Control::LU));
-  EXPECT_EQ(lu->text(QAccessible::Name), "Lighting Level unit, Lux");
-  EXPECT_EQ(lu->text(QAccessible::Description),
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(W(Control::LU))->text(QAccessible::Description),
             "Lux. Also called meter-candle. Click to change to FC.");
+  qobject_cast<QAbstractButton*>(W(Control::Metric))->click();
+  ASSERT_TRUE(
+      testing::Eventually([&] { return nameOf(Control::LU) == "Lighting Level unit, lux"; }));
+  EXPECT_EQ(nameOf(Control::LLV), "Lighting Level, lux");
+  EXPECT_EQ(nameOf(Control::RL), "Room Length, metres");
+  EXPECT_EQ(nameOf(Control::RA), "Room Area, 9.3025 square metres");
+  QTest::mouseClick(W(Control::NOF), Qt::LeftButton);  // the level is solved now
+  ASSERT_TRUE(testing::Eventually([&] { return nameOf(Control::NOF) == "Number of Luminaires"; }));
+  EXPECT_EQ(nameOf(Control::LLV),
+            "Lighting Level, lux, solved, " + Text(Control::LLV).toStdString());
 }
 
 }  // namespace

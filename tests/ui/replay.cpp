@@ -438,6 +438,8 @@ class Replay {
       Key(Qt::Key_Down);
     } else if (verb == "key") {
       Key(Qt::Key_Shift);
+    } else if (verb == "help") {
+      Key(Qt::Key_F1);
     } else if (verb == "tab") {
       Key(Qt::Key_Tab);
     } else if (verb == "click") {
@@ -597,7 +599,7 @@ std::vector<Script> Generate(int count, unsigned seed) {
           s.events.push_back({"tab", ""});
           break;
         case 10:
-          s.events.push_back({pick(std::array{"up", "down", "key"}), ""});
+          s.events.push_back({pick(std::array{"up", "down", "key", "help"}), ""});
           break;
         case 11:
           s.events.push_back({random() % 2 ? "spinup" : "spindown", pick(boxes)});

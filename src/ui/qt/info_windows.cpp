@@ -115,7 +115,7 @@ InfoWindow* CreateDisclaimer(QWidget* mainWindow, bool modal) {
   // an empty title. Screen readers still need a name for the window.
   auto* w = new InfoWindow(mainWindow, modal, QStringLiteral(" "), 6120, 3255);
   w->setObjectName(QStringLiteral("Discl"));
-  w->setAccessibleName(QStringLiteral("Read me first"));
+  w->setAccessibleName(QStringLiteral("Disclaimer"));
   // Arial (Liberation Sans) stands in for MS Sans Serif, which Linux desktops lack.
   QLabel* heading = AddLabel(w, FromUtf8(kDisclaimerHeading), Twips(120, 120, 5835, 375),
                              QStringLiteral("Arial"), 12);

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -50,7 +51,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   events_.keyDown = [this](Control c, Key k) { calc_.KeyDown(c, k); };
   events_.clicked = [this](Control c) { calc_.BoxClicked(c); };
   events_.focusGained = [this](Control c) { FocusArrived(c); };
-  events_.textChanged = [this](Control c) { calc_.TextChanged(c); };
+  events_.textChanged = [this](Control c) {
+    NoteChange();
+    calc_.TextChanged(c);
+  };
+  settle_.setSingleShot(true);
+  settle_.setInterval(500);
+  connect(&settle_, &QTimer::timeout, this, [this] { UpdateAccessibleNames(); });
 
   Program = QStringLiteral("Candelor");
   Version = QStringLiteral("Version: %1.%2.%3")
@@ -66,6 +73,7 @@ MainWindow::~MainWindow() {
   // The controls outlive the members they report to unless they go first: silence them and
   // destroy them while the calculator and the event hooks still exist.
   for (auto& t : timers_) t.stop();
+  settle_.stop();
   events_ = {};
   for (QWidget* w : widgets_) {
     if (w) w->removeEventFilter(this);
@@ -179,6 +187,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (!textBox) FocusArrived(c);
       break;
+    case QEvent::KeyPress:
+      // F1 explains the term of the focused box; the key still reaches the box.
+      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) calc_.HelpRequested(c);
+      break;
     default:
       break;
   }
@@ -208,11 +220,11 @@ void MainWindow::SetText(Control c, std::string_view text) {
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     if (l->text() == t) return;  // an unchanged result repaints nothing
     l->setText(t);
-    UpdateAccessibleName(c);
+    NoteChange();
   } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
     if (b->text() == t) return;
     b->setText(t);
-    UpdateAccessibleName(c);
+    NoteChange();
     if (c == Control::LU) DescribeForAccessibility(c);  // its hint names the other unit
   }
 }
@@ -259,11 +271,16 @@ void MainWindow::SetAlignment(Control c, Alignment a) {
 
 void MainWindow::StartTimer(Timer t) {
   QTimer& timer = timers_[static_cast<int>(t)];
-  if (!timer.isActive()) timer.start();
+  if (timer.isActive()) return;
+  timer.start();
+  NoteChange();  // which box is solved may have changed
 }
 
 void MainWindow::StopTimer(Timer t) {
-  timers_[static_cast<int>(t)].stop();
+  QTimer& timer = timers_[static_cast<int>(t)];
+  if (!timer.isActive()) return;
+  timer.stop();
+  NoteChange();
 }
 
 bool MainWindow::IsTimerRunning(Timer t) const {

@@ -84,10 +84,14 @@ class MainWindow : public QMainWindow, public Form {
   void BuildControls();
   void BuildMenus();
   void Register(Control c, QWidget* w);
-  // Accessible names and descriptions: a screen reader says "Room Length, 10", not "edit".
+  // Accessible names and descriptions: a screen reader says "Room Length, feet", not "edit",
+  // and "Room Area, 120 square feet" once the area has settled on 120.
   QString AccessiblePrefix(Control c) const;
+  QString AccessibleName(Control c) const;
   void DescribeForAccessibility(Control c);
-  void UpdateAccessibleName(Control c);
+  void UpdateAccessibleNames();
+  // Something a screen reader may announce changed; the names follow once it has settled.
+  void NoteChange();
   void EndProgram();
   void Centre();
   // A control of this window received the keyboard focus.
@@ -106,6 +110,7 @@ class MainWindow : public QMainWindow, public Form {
 
   Control focused_ = Control::Background;  // the control the logic was last told has the focus
   Control pressed_ = Control::Background;  // the term a mouse button went down on
+  QTimer settle_;                          // half a second of calm before names are announced
   QElapsedTimer shown_;                    // since start-up, while a window manager frames us
   QMargins centredFrame_;                  // the frame the window was last centred with
   QPointer<QDialog> howto_;

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QToolButton>
 
 #include "core/units.h"
 #include "input/commit.h"
@@ -23,8 +24,8 @@
 #include "ui/qt/info_windows.h"
 #include "ui/qt/twips.h"
 
-// Building the window: its controls laid out from the design's twips, their accessible names,
-// and the menus (the catalogue menus from their tables, the Help menu's windows).
+// Building the window: its controls laid out from the design's twips and the menus (the catalogue
+// menus from their tables, the Help menu's windows).
 
 namespace candelor::qt {
 namespace {
@@ -88,6 +89,9 @@ void MainWindow::BuildControls() {
     s->setGeometry(r);
     s->setObjectName(FromUtf8(ControlName(c)) + QStringLiteral("S"));
     spins_[static_cast<std::size_t>(c)] = s;
+    s->setAccessibleName(AccessiblePrefix(c) + QStringLiteral(", steps"));
+    s->upArrow()->setAccessibleName(AccessiblePrefix(c) + QStringLiteral(", step up"));
+    s->downArrow()->setAccessibleName(AccessiblePrefix(c) + QStringLiteral(", step down"));
   };
 
   // An input group: box at the left, the unit caption (if any) next, spin arrows at the right.
@@ -176,7 +180,8 @@ void MainWindow::BuildControls() {
   label(Control::Label2, central, Twips(4200, 96, 160, 2040));
   label(Control::Label3, central, Twips(6552, 96, 90, 2040));
   // The clock line lies below the hint panel, outside the client area.
-  label(Control::LabelTime, central, Twips(300, 4872, 1692, 372));
+  label(Control::LabelTime, central, Twips(300, 4872, 1692, 372))
+      ->setAccessibleName(QStringLiteral("Time of the calculation"));  // not a new value a minute
 
   // A button ignores a bare mouse move; its group or the background must not take it for theirs.
   for (Control c : {Control::LU, Control::Imperial, Control::Metric, Control::PasteClip}) {
@@ -184,6 +189,7 @@ void MainWindow::BuildControls() {
   }
 
   for (int i = 0; i < kControlCount; ++i) DescribeForAccessibility(static_cast<Control>(i));
+  UpdateAccessibleNames();
 
   // Tab order: the input boxes, the level unit, the unit options, the job box, the button.
   QWidget* previous = nullptr;
@@ -193,57 +199,6 @@ void MainWindow::BuildControls() {
     if (previous) setTabOrder(previous, widget(c));
     previous = widget(c);
   }
-}
-
-namespace {
-
-// A hint without its leading blanks, or nothing for the blank hint.
-QString HintText(std::optional<std::string_view> hint) {
-  if (!hint) return {};
-  return FromUtf8(*hint).trimmed();
-}
-
-}  // namespace
-
-QString MainWindow::AccessiblePrefix(Control c) const {
-  if (c == Control::LU) return QStringLiteral("Lighting Level unit");
-  if (c == Control::Job) return QStringLiteral("Job and/or room name");
-  QWidget* w = widget(c);
-  auto* group = w ? qobject_cast<QGroupBox*>(w->parentWidget()) : nullptr;
-  if (!group || qobject_cast<QAbstractButton*>(w)) return {};
-  return group->title();
-}
-
-void MainWindow::DescribeForAccessibility(Control c) {
-  QWidget* w = widget(c);
-  if (!w || c == Control::Background) return;
-  const QString prefix = AccessiblePrefix(c);
-  if (IsTextBox(c)) {
-    w->setAccessibleName(prefix);  // the value is the box's text: "Room Length, 10"
-  } else if (!prefix.isEmpty()) {
-    UpdateAccessibleName(c);
-  }
-  // The description is the control's hint, else its group's.
-  const std::string lu = Text(Control::LU);
-  QString description = HintText(MouseOverHint(c, lu));
-  if (description.isEmpty() && w->parentWidget()) {
-    for (int g = 0; g < kControlCount; ++g) {
-      if (widgets_[g] == w->parentWidget())
-        description = HintText(MouseOverHint(static_cast<Control>(g), lu));
-    }
-  }
-  if (c == Control::RL) description = HintText(kRoomLengthHint);
-  if (c == Control::Imperial) description = HintText(kImperialFocusHint);
-  if (c == Control::Metric) description = HintText(kMetricFocusHint);
-  if (c == Control::Stat) description = QStringLiteral("Hints. Click to close the calculator.");
-  w->setAccessibleDescription(description);
-}
-
-void MainWindow::UpdateAccessibleName(Control c) {
-  // Labels and the level-unit button carry their value in the name: "Room Area, 100".
-  const QString prefix = AccessiblePrefix(c);
-  if (prefix.isEmpty() || IsTextBox(c)) return;
-  widget(c)->setAccessibleName(prefix + QStringLiteral(", ") + FromUtf8(Text(c)));
 }
 
 void MainWindow::BuildMenus() {
