@@ -331,7 +331,7 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
   } else if (verb == "lamps") {
     keyInBox(Key::Other);
     h_.calc.LampMenuOpened();
-  } else if (verb == "levels") {
+  } else if (verb == "levels" || verb == "shotmenu") {
     keyInBox(Key::Other);
     h_.calc.LevelMenuOpened();
   } else if (verb == "level") {

@@ -8,6 +8,11 @@
 //   replay                        the seed corpus, the regressions and generated scripts
 //   replay FILE...                the given scripts, e.g. tests/fuzz/corpus/*
 //   replay --generated N --seed S only N generated scripts from seed S
+//   replay --shots DIR FILE...    also saves the screenshots the scripts ask for (the user guide's)
+//
+// Three verbs serve the screenshots and nothing else: "shot NAME" saves what the screen shows,
+// "shotbox NAME" the next message box before it is answered, and "shotmenu NAME ROW" the
+// recommended-levels menu opened down to a row's submenu (for the headless form, as "levels").
 //
 // Time: the real window's tickers tick in real time, and each tick (and each repeat of a held
 // spin arrow) is passed on to the headless form the moment it happens, so both see the same
@@ -21,6 +26,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -205,7 +212,15 @@ class Replay {
     window_.reset();
   }
 
+  // Where "shot" verbs save their pictures; none, none are taken.
+  QString shots;
+
   void Play(const ScriptEvent& e) {
+    if (e.verb == "shot") return Shoot(e.arg);
+    if (e.verb == "shotbox") {
+      boxShot_ = e.arg;
+      return;
+    }
     if (e.verb == "wait") {
       QTest::qWait(static_cast<int>(testing::NumberFrom(e.arg, 20000)));
       return;
@@ -291,11 +306,36 @@ class Replay {
       answers_.pop_front();
     }
     shown_.push_back(s);
+    if (!boxShot_.empty()) {
+      [[maybe_unused]] const bool drawn = QTest::qWaitForWindowExposed(box);
+      Shoot(std::exchange(boxShot_, std::string()));
+    }
     QTest::keyClick(box->windowHandle(),
                     s.answer == MessageAnswer::Ok ? Qt::Key_Return : Qt::Key_Escape);
   }
 
   QWindow* Main() const { return window_->windowHandle(); }
+
+  // The windows as they show on the screen, the main window under the boxes and menus, on a
+  // plain desktop cut to them.
+  void Shoot(const std::string& name) {
+    if (shots.isEmpty() || name.empty()) return;
+    QList<QWindow*> windows{Main()};
+    for (QWindow* w : QGuiApplication::topLevelWindows()) {
+      if (w != Main() && w->isVisible() && w->type() != Qt::Desktop) windows << w;
+    }
+    QRect area;
+    for (QWindow* w : windows) area |= w->geometry();
+    QImage picture(area.size(), QImage::Format_RGB32);
+    picture.fill(QColor(0x3c, 0x4a, 0x5a));
+    QPainter painter(&picture);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    for (QWindow* w : windows) {
+      painter.drawPixmap(w->geometry().topLeft() - area.topLeft(), screen->grabWindow(w->winId()));
+    }
+    painter.end();
+    picture.save(shots + QLatin1Char('/') + QString::fromStdString(name) + QStringLiteral(".png"));
+  }
 
   QWidget* WidgetOf(const Target& t) const {
     if (!t.arrow)
@@ -485,6 +525,14 @@ class Replay {
     } else if (verb == "levels") {
       OpenMenu(Qt::Key_R);
       CloseMenus();
+    } else if (verb == "shotmenu") {
+      const std::size_t space = arg.find(' ');
+      OpenMenu(Qt::Key_R);
+      Keys(Qt::Key_Down, static_cast<int>(testing::NumberFrom(arg.substr(space + 1), 9)));
+      Key(Qt::Key_Right);
+      QTest::qWait(100);  // the submenu draws
+      Shoot(std::string(arg.substr(0, space)));
+      CloseMenus();
     } else if (verb == "level") {
       const auto& paths = testing::LevelPaths();
       OpenMenu(Qt::Key_R);
@@ -506,6 +554,7 @@ class Replay {
   std::size_t passed_ = 0;             // of those, passed on to the headless form
   std::vector<MessageAnswer> given_;   // the answers the headless form was given
   std::map<int, QPoint> points_;
+  std::string boxShot_;  // the next message box is to be pictured under this name
   QPoint pointer_;
   bool pressed_ = false;
   bool delivering_ = false;
@@ -528,8 +577,9 @@ std::string Listing(const Script& s, std::size_t upTo) {
 }
 
 // Plays one script on both forms; prints the first difference and returns false on one.
-bool Run(const Script& script) {
+bool Run(const Script& script, const QString& shots) {
   Replay replay;
+  replay.shots = shots;
   std::string before = Differences(replay.Headless(), replay.Window());
   if (!before.empty()) {
     std::printf("FAIL %s: the forms differ before the first event\n%s", script.name.c_str(),
@@ -669,6 +719,7 @@ int main(int argc, char** argv) {
   std::vector<Script> scripts;
   int generated = -1;
   unsigned seed = 1;
+  QString shots;
   QStringList files;
   const QStringList args = QCoreApplication::arguments();
   for (int i = 1; i < args.size(); ++i) {
@@ -676,13 +727,18 @@ int main(int argc, char** argv) {
       generated = args[++i].toInt();
     } else if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
       seed = args[++i].toUInt();
+    } else if (args[i] == QLatin1String("--shots") && i + 1 < args.size()) {
+      shots = args[++i];
     } else {
       files << args[i];
     }
   }
   if (files.isEmpty() && generated < 0) {
-    for (const char* dir : {"corpus", "regressions"}) {
-      QDir d(QStringLiteral(CANDELOR_SOURCE_DIR "/tests/fuzz/") + QLatin1String(dir));
+    // The user guide's scripts too: what the guide shows must stay true of both forms.
+    for (const char* dir : {"tests/fuzz/corpus", "tests/fuzz/regressions", "docs/guide"}) {
+      QDir d(QStringLiteral(CANDELOR_SOURCE_DIR "/") + QLatin1String(dir), QStringLiteral("*"));
+      if (QLatin1String(dir) == QLatin1String("docs/guide"))
+        d.setNameFilters({QStringLiteral("*.txt")});
       for (const QString& f : d.entryList(QDir::Files, QDir::Name)) files << d.filePath(f);
     }
     generated = qEnvironmentVariableIsSet("CANDELOR_REPLAY_GENERATED")
@@ -695,7 +751,7 @@ int main(int argc, char** argv) {
   }
   int passed = 0, failed = 0;
   for (const Script& s : scripts) {
-    (Run(s) ? passed : failed) += 1;
+    (Run(s, shots) ? passed : failed) += 1;
   }
   std::printf("replay: %d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
