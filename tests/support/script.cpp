@@ -96,12 +96,18 @@ void WalkLevels(const LevelGroup& group, const std::vector<int>& rows,
   }
 }
 
+}  // namespace
+
 bool IsButton(Control c) {
   return c == Control::LU || c == Control::Imperial || c == Control::Metric ||
          c == Control::PasteClip;
 }
 
-}  // namespace
+std::string PastedText(const ScriptEvent& e) {
+  if (e.verb != "pastemany") return e.arg;
+  if (e.arg.empty()) return {};
+  return std::string(NumberFrom(std::string_view(e.arg).substr(1), 40000), e.arg[0]);
+}
 
 const std::vector<LampPath>& LampPaths() {
   return Lamps().lamps;
@@ -253,12 +259,8 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
   if (verb == "type") {
     TypeText(arg);
   } else if (verb == "paste" || verb == "pastemany") {
-    std::string text(arg);
-    if (verb == "pastemany") {
-      text = arg.empty() ? std::string() : std::string(NumberFrom(arg.substr(1), 40000), arg[0]);
-    }
     keyInBox(Key::Other);  // Ctrl+V
-    h_.Paste(text);
+    h_.Paste(PastedText(e));
   } else if (verb == "delete") {
     h_.Delete();
   } else if (verb == "backspace") {

@@ -63,6 +63,10 @@ struct Target {
 
 // Whether the pointer can reach a control (the clock line lies outside the window).
 bool Pointable(Control c);
+// The buttons and options, which take the focus when pressed.
+bool IsButton(Control c);
+// What a "paste" or "pastemany" event puts on the clipboard.
+std::string PastedText(const ScriptEvent& e);
 
 // How the keyboard reaches a menu entry: the row chosen in each menu from the top, the first
 // row of every menu being highlighted as it opens.

@@ -45,6 +45,7 @@
 #include "ui/qt/message_box.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/widgets.h"
+#include "ui/quiet_offscreen.h"
 
 namespace candelor::qt {
 namespace {
@@ -453,12 +454,7 @@ class Replay {
     if (verb == "type") {
       TypeText(arg);
     } else if (verb == "paste" || verb == "pastemany") {
-      std::string text(arg);
-      if (verb == "pastemany") {
-        text = arg.empty() ? std::string()
-                           : std::string(testing::NumberFrom(arg.substr(1), 40000), arg[0]);
-      }
-      QGuiApplication::clipboard()->setText(FromUtf16(testing::ToUtf16(text)));
+      QGuiApplication::clipboard()->setText(FromUtf16(testing::ToUtf16(testing::PastedText(e))));
       Key(Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
     } else if (verb == "delete") {
       Key(Qt::Key_Delete);
@@ -496,9 +492,9 @@ class Replay {
       if (verb == "spinup" || verb == "spindown") ReleaseHere();
     } else if (verb == "press") {
       const Control c = testing::ControlFrom(arg);
-      const bool button = c == Control::LU || c == Control::Imperial || c == Control::Metric ||
-                          c == Control::PasteClip;
-      if (testing::Pointable(c) && !IsTextBox(c) && !button && !pressed_) PressAt({c});
+      if (testing::Pointable(c) && !IsTextBox(c) && !testing::IsButton(c) && !pressed_) {
+        PressAt({c});
+      }
     } else if (verb == "release") {
       ReleaseHere();
     } else if (verb == "hover") {
@@ -701,20 +697,10 @@ std::vector<Script> Generate(int count, unsigned seed) {
 }  // namespace
 }  // namespace candelor::qt
 
-namespace {
-
-// The offscreen platform warns about window hints it cannot honour; nothing to act on.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-  qt_message_output(type, context, message);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   using namespace candelor::qt;
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(QuietHandler);
+  qInstallMessageHandler(candelor::testing::QuietOffscreen);
   QApplication app(argc, argv);
   std::vector<Script> scripts;
   int generated = -1;
