@@ -23,7 +23,7 @@ xdotool key Return
 wait_gone "$second" || fail "the second instance is still running"
 wait "$second" || fail "the second instance did not end cleanly"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended with the second"
-[ "$(xdotool search --name '^Candelor - Zonal Cavity Method$' | wc -l)" = 1 ] ||
+[ "$(count_windows "Candelor - Zonal Cavity Method")" = 1 ] ||
   fail "there is not exactly one main window"
 
 # The close box ends the program at once.

@@ -14,7 +14,19 @@ find_window() {
   return 1
 }
 
-count_windows() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }
+# Counts the windows with the exact title; a window that goes away while being listed (a window
+# manager's stacking makes that likelier) makes xdotool fail, and the list is taken again.
+count_windows() {
+  local err out
+  err=$(mktemp)
+  for _ in 1 2 3 4 5; do
+    out=$(xdotool search --name "^$1\$" 2>"$err")
+    grep -q 'X Error' "$err" || break
+    sleep 0.05
+  done
+  rm -f "$err"
+  if [ -n "$out" ]; then wc -l <<<"$out"; else echo 0; fi
+}
 
 # Waits until at least COUNT windows with the exact title exist.
 wait_for_windows() {
