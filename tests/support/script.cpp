@@ -103,12 +103,6 @@ bool IsButton(Control c) {
          c == Control::PasteClip;
 }
 
-std::string PastedText(const ScriptEvent& e) {
-  if (e.verb != "pastemany") return e.arg;
-  if (e.arg.empty()) return {};
-  return std::string(NumberFrom(std::string_view(e.arg).substr(1), 40000), e.arg[0]);
-}
-
 const std::vector<LampPath>& LampPaths() {
   return Lamps().lamps;
 }
@@ -158,8 +152,6 @@ void HeadlessPlayer::ClickBox(Control box) {
 }
 
 void HeadlessPlayer::ClickOn(Control c) {
-  if (!Pointable(c)) return;
-  if (IsTextBox(c)) return ClickBox(c);
   PointAt({c});
   if (IsButton(c)) h_.form.Focus(c);  // a button takes the focus on the press
   switch (c) {
@@ -185,7 +177,7 @@ void HeadlessPlayer::ChooseOption(Control option) {
 }
 
 void HeadlessPlayer::Press(Control c) {
-  if (!Pointable(c) || IsTextBox(c) || IsButton(c) || pressed_) return;
+  if (pressed_) return;
   PointAt({c});
   pressed_ = Target{c};
 }
@@ -250,107 +242,199 @@ void HeadlessPlayer::Wait(int ms) {
   if (h_.form.Messages().size() != before) holding_ = false;
 }
 
-void HeadlessPlayer::Play(const ScriptEvent& e) {
-  if (exited_) return;
+Action Decode(const ScriptEvent& e) {
+  using Kind = Action::Kind;
   const std::string& verb = e.verb;
   const std::string_view arg = e.arg;
+  Action a;
+  auto is = [&](std::initializer_list<std::string_view> verbs) {
+    return std::find(verbs.begin(), verbs.end(), verb) != verbs.end();
+  };
+  auto on = [&](Kind kind, Control c = Control::Background) {
+    a.kind = kind;
+    a.control = c;
+    return a;
+  };
+  // A click: into a text box, or on anything else the pointer reaches.
+  auto click = [&](Control c) {
+    if (!Pointable(c)) return on(Kind::Nothing);
+    return on(IsTextBox(c) ? Kind::ClickBox : Kind::ClickOn, c);
+  };
+  if (verb == "type" || verb == "paste") {
+    a.text = e.arg;
+    return on(verb == "type" ? Kind::Type : Kind::Paste);
+  }
+  if (verb == "pastemany") {
+    // "pastemany 7 9000": a long paste of one character.
+    if (!arg.empty()) a.text = std::string(NumberFrom(arg.substr(1), 40000), arg[0]);
+    return on(Kind::Paste);
+  }
+  if (verb == "select") {
+    const std::uint64_t n = NumberFrom(arg, 9999);
+    a.start = static_cast<int>(n / 100);
+    a.length = static_cast<int>(n % 100);
+    return on(Kind::Select);
+  }
+  if (is({"spinup", "spindown", "holdup", "holddown"})) {
+    const bool up = verb == "spinup" || verb == "holdup";
+    a.arrow = {BoxFrom(arg), true, up ? StepDirection::Up : StepDirection::Down};
+    return on(verb.starts_with("spin") ? Kind::Spin : Kind::Hold, a.arrow.control);
+  }
+  if (verb == "lamp" || verb == "family") {
+    const auto& paths = verb == "lamp" ? LampPaths() : FamilyPaths();
+    a.lamp = &paths[NumberFrom(arg, 1u << 20) % paths.size()];
+    return on(verb == "lamp" ? Kind::Lamp : Kind::Family);
+  }
+  if (verb == "level") {
+    a.level = &LevelPaths()[NumberFrom(arg, 1u << 20) % LevelPaths().size()];
+    return on(Kind::Level);
+  }
+  if (verb == "shotmenu") {
+    const std::size_t space = arg.find(' ');
+    a.text = std::string(arg.substr(0, space));
+    a.start =
+        space == std::string_view::npos ? 0 : static_cast<int>(NumberFrom(arg.substr(space), 9));
+    return on(Kind::ShotMenu);
+  }
+  if (verb == "wait") {
+    a.ms = static_cast<int>(NumberFrom(arg, 20000));
+    return on(Kind::Wait);
+  }
+  if (verb == "click") return click(BoxFrom(arg));
+  if (verb == "explain") return click(ControlFrom(arg));
+  if (verb == "focus") {
+    const Control c = ControlFrom(arg);
+    return IsTextBox(c) ? click(c) : on(Kind::Nothing);
+  }
+  if (verb == "press") {
+    const Control c = ControlFrom(arg);
+    const bool pressable = Pointable(c) && !IsTextBox(c) && !IsButton(c);
+    return pressable ? on(Kind::Press, c) : on(Kind::Nothing);
+  }
+  if (verb == "hover") {
+    const Control c = ControlFrom(arg);
+    return Pointable(c) ? on(Kind::Hover, c) : on(Kind::Nothing);
+  }
+  if (verb == "metric") return click(Control::Metric);
+  if (verb == "imperial") return click(Control::Imperial);
+  if (verb == "levelunit") return click(Control::LU);
+  if (verb == "report") return click(Control::PasteClip);
+  if (verb == "cancelreport") return on(Kind::CancelReport, Control::PasteClip);
+  static const std::pair<std::string_view, Kind> kPlain[] = {{"delete", Kind::Delete},
+                                                             {"backspace", Kind::Backspace},
+                                                             {"selectall", Kind::SelectAll},
+                                                             {"up", Kind::Up},
+                                                             {"down", Kind::Down},
+                                                             {"key", Kind::Key},
+                                                             {"help", Kind::Help},
+                                                             {"tab", Kind::Tab},
+                                                             {"release", Kind::Release},
+                                                             {"readme", Kind::ReadMe},
+                                                             {"lamps", Kind::Lamps},
+                                                             {"levels", Kind::Levels},
+                                                             {"noclipboard", Kind::NoClipboard}};
+  for (const auto& [name, kind] : kPlain) {
+    if (verb == name) return on(kind);
+  }
+  return on(Kind::Nothing);
+}
+
+void HeadlessPlayer::Play(const ScriptEvent& e) {
+  using Kind = Action::Kind;
+  if (exited_) return;
+  const Action a = Decode(e);
   const Control focused = h_.form.Focused();
   auto keyInBox = [&](Key k) { h_.calc.KeyDown(focused, k); };
-  if (verb == "type") {
-    TypeText(arg);
-  } else if (verb == "paste" || verb == "pastemany") {
-    keyInBox(Key::Other);  // Ctrl+V
-    h_.Paste(PastedText(e));
-  } else if (verb == "delete") {
-    h_.Delete();
-  } else if (verb == "backspace") {
-    h_.Backspace();
-  } else if (verb == "selectall") {
-    keyInBox(Key::Other);  // Ctrl+A
-    if (IsTextBox(focused)) h_.SelectAllOf(focused);
-  } else if (verb == "select") {
-    if (!IsTextBox(focused)) return;
-    const std::uint64_t n = NumberFrom(arg, 9999);
-    keyInBox(Key::Other);
-    h_.form.Select(focused, static_cast<int>(n / 100), static_cast<int>(n % 100));
-  } else if (verb == "up" || verb == "down") {
-    const bool up = verb == "up";
-    if (IsTextBox(focused)) return h_.Press(up ? Key::Up : Key::Down);
-    // A push button passes the arrows to the focus chain; the unit options move the choice.
-    if (focused == Control::LU || focused == Control::PasteClip)
-      return up ? h_.BackTab() : h_.Tab();
-    if (focused == Control::Imperial && !up) ChooseOption(Control::Metric);
-    if (focused == Control::Metric && up) ChooseOption(Control::Imperial);
-  } else if (verb == "key") {
-    keyInBox(Key::Other);
-  } else if (verb == "help") {
-    h_.calc.HelpRequested(focused);
-    keyInBox(Key::Other);
-  } else if (verb == "tab") {
-    h_.Tab();
-  } else if (verb == "click") {
-    ClickBox(BoxFrom(arg));
-  } else if (verb == "focus") {
-    const Control c = ControlFrom(arg);
-    if (IsTextBox(c)) ClickBox(c);
-  } else if (verb == "explain") {
-    ClickOn(ControlFrom(arg));
-  } else if (verb == "spinup" || verb == "spindown" || verb == "holdup" || verb == "holddown") {
-    if (pressed_) return;
-    const Control box = BoxFrom(arg);
-    const bool up = verb == "spinup" || verb == "holdup";
-    const Target arrow{box, true, up ? StepDirection::Up : StepDirection::Down};
-    PointAt(arrow);
-    pressed_ = arrow;
-    holding_ = true;
-    nextRepeat_ = h_.form.Millis() + 300;  // the delay before a held button repeats
-    Repeat();                              // the press steps
-    if (verb == "spinup" || verb == "spindown") Release();
-  } else if (verb == "press") {
-    Press(ControlFrom(arg));
-  } else if (verb == "release") {
-    Release();
-  } else if (verb == "hover") {
-    const Control c = ControlFrom(arg);
-    if (Pointable(c)) PointAt({c});
-  } else if (verb == "metric") {
-    ClickOn(Control::Metric);
-  } else if (verb == "imperial") {
-    ClickOn(Control::Imperial);
-  } else if (verb == "levelunit") {
-    ClickOn(Control::LU);
-  } else if (verb == "lamp" || verb == "family") {
-    const auto& paths = verb == "lamp" ? LampPaths() : FamilyPaths();
-    const LampPath& path = paths[NumberFrom(arg, 1u << 20) % paths.size()];
-    keyInBox(Key::Other);  // Alt
-    h_.calc.LampMenuOpened();
-    for (const LampFamily* f : path.families) h_.calc.LampFamilyOpened(*f);
-    if (path.entry) h_.calc.LampEntryChosen(*path.entry);
-  } else if (verb == "readme") {
-    keyInBox(Key::Other);
-    h_.calc.LampMenuOpened();
-    h_.calc.LampReadMeChosen();
-  } else if (verb == "lamps") {
-    keyInBox(Key::Other);
-    h_.calc.LampMenuOpened();
-  } else if (verb == "levels" || verb == "shotmenu") {
-    keyInBox(Key::Other);
-    h_.calc.LevelMenuOpened();
-  } else if (verb == "level") {
-    const auto& paths = LevelPaths();
-    keyInBox(Key::Other);
-    h_.calc.LevelMenuOpened();
-    h_.calc.LevelChosen(*paths[NumberFrom(arg, 1u << 20) % paths.size()].level);
-  } else if (verb == "report") {
-    ClickOn(Control::PasteClip);
-  } else if (verb == "cancelreport") {
-    if (standalone) h_.form.ScriptAnswer(MessageAnswer::Cancel);
-    ClickOn(Control::PasteClip);
-  } else if (verb == "noclipboard") {
-    // A real clipboard cannot be made to refuse a write; only the headless form can.
-    if (standalone) h_.form.clipboardWritable = !h_.form.clipboardWritable;
-  } else if (verb == "wait") {
-    Wait(static_cast<int>(NumberFrom(arg, 20000)));
+  switch (a.kind) {
+    case Kind::Nothing:
+      return;
+    case Kind::Type:
+      return TypeText(a.text);
+    case Kind::Paste:
+      keyInBox(Key::Other);  // Ctrl+V
+      return h_.Paste(a.text);
+    case Kind::Delete:
+      return h_.Delete();
+    case Kind::Backspace:
+      return h_.Backspace();
+    case Kind::SelectAll:
+      keyInBox(Key::Other);  // Ctrl+A
+      if (IsTextBox(focused)) h_.SelectAllOf(focused);
+      return;
+    case Kind::Select:
+      if (!IsTextBox(focused)) return;
+      keyInBox(Key::Other);
+      return h_.form.Select(focused, a.start, a.length);
+    case Kind::Up:
+    case Kind::Down: {
+      const bool up = a.kind == Kind::Up;
+      if (IsTextBox(focused)) return h_.Press(up ? Key::Up : Key::Down);
+      // A push button passes the arrows to the focus chain; the unit options move the choice.
+      if (focused == Control::LU || focused == Control::PasteClip) {
+        return up ? h_.BackTab() : h_.Tab();
+      }
+      if (focused == Control::Imperial && !up) ChooseOption(Control::Metric);
+      if (focused == Control::Metric && up) ChooseOption(Control::Imperial);
+      return;
+    }
+    case Kind::Key:
+      return keyInBox(Key::Other);
+    case Kind::Help:
+      h_.calc.HelpRequested(focused);
+      return keyInBox(Key::Other);
+    case Kind::Tab:
+      return h_.Tab();
+    case Kind::ClickBox:
+      return ClickBox(a.control);
+    case Kind::ClickOn:
+      return ClickOn(a.control);
+    case Kind::Spin:
+    case Kind::Hold:
+      if (pressed_) return;
+      PointAt(a.arrow);
+      pressed_ = a.arrow;
+      holding_ = true;
+      nextRepeat_ = h_.form.Millis() + 300;  // the delay before a held button repeats
+      Repeat();                              // the press steps
+      if (a.kind == Kind::Spin) Release();
+      return;
+    case Kind::Press:
+      return Press(a.control);
+    case Kind::Release:
+      return Release();
+    case Kind::Hover:
+      return PointAt({a.control});
+    case Kind::Lamp:
+    case Kind::Family:
+      keyInBox(Key::Other);  // Alt
+      h_.calc.LampMenuOpened();
+      for (const LampFamily* f : a.lamp->families) h_.calc.LampFamilyOpened(*f);
+      if (a.kind == Kind::Lamp) h_.calc.LampEntryChosen(*a.lamp->entry);
+      return;
+    case Kind::ReadMe:
+      keyInBox(Key::Other);
+      h_.calc.LampMenuOpened();
+      return h_.calc.LampReadMeChosen();
+    case Kind::Lamps:
+      keyInBox(Key::Other);
+      return h_.calc.LampMenuOpened();
+    case Kind::Levels:
+    case Kind::ShotMenu:  // its submenus of levels do nothing when they open
+      keyInBox(Key::Other);
+      return h_.calc.LevelMenuOpened();
+    case Kind::Level:
+      keyInBox(Key::Other);
+      h_.calc.LevelMenuOpened();
+      return h_.calc.LevelChosen(*a.level->level);
+    case Kind::CancelReport:
+      if (standalone) h_.form.ScriptAnswer(MessageAnswer::Cancel);
+      return ClickOn(Control::PasteClip);
+    case Kind::NoClipboard:
+      // A real clipboard cannot be made to refuse a write; only the headless form can.
+      if (standalone) h_.form.clipboardWritable = !h_.form.clipboardWritable;
+      return;
+    case Kind::Wait:
+      return Wait(a.ms);
   }
 }
 

@@ -65,8 +65,6 @@ struct Target {
 bool Pointable(Control c);
 // The buttons and options, which take the focus when pressed.
 bool IsButton(Control c);
-// What a "paste" or "pastemany" event puts on the clipboard.
-std::string PastedText(const ScriptEvent& e);
 
 // How the keyboard reaches a menu entry: the row chosen in each menu from the top, the first
 // row of every menu being highlighted as it opens.
@@ -82,6 +80,50 @@ struct LevelPath {
 const std::vector<LampPath>& LampPaths();    // every lamp
 const std::vector<LampPath>& FamilyPaths();  // every family, opened and closed again
 const std::vector<LevelPath>& LevelPaths();  // every level
+
+// An event worked out once, so that both forms act on the same thing: which control, arrow or
+// menu entry its argument picks, the text it types or pastes, and whether it does anything.
+struct Action {
+  enum class Kind {
+    Nothing,  // an unknown verb, or one whose target cannot be reached
+    Type,
+    Paste,
+    Delete,
+    Backspace,
+    SelectAll,
+    Select,  // start, length
+    Up,
+    Down,
+    Key,
+    Help,
+    Tab,
+    ClickBox,  // control: a text box
+    ClickOn,   // control: anything the pointer reaches but a text box (Paste to Clipboard too)
+    Spin,      // arrow
+    Hold,      // arrow
+    Press,     // control: anything the pointer reaches but a text box or button
+    Release,
+    Hover,   // control
+    Lamp,    // lamp: its path, entry chosen
+    Family,  // lamp: its path, opened and closed again
+    ReadMe,
+    Lamps,
+    Levels,
+    Level,     // level
+    ShotMenu,  // text: the picture's name; start: the row whose submenu opens
+    CancelReport,
+    NoClipboard,
+    Wait,  // ms
+  };
+  Kind kind = Kind::Nothing;
+  std::string text;
+  Control control = Control::Background;
+  Target arrow;
+  int start = 0, length = 0, ms = 0;
+  const LampPath* lamp = nullptr;
+  const LevelPath* level = nullptr;
+};
+Action Decode(const ScriptEvent& e);
 
 // Plays events on the headless form as the real window answers them.
 class HeadlessPlayer {

@@ -398,16 +398,6 @@ class Replay {
     PressAt(t);
     ReleaseHere();
   }
-  void ClickBox(Control box) {
-    ClickAt({box});
-    Key(Qt::Key_End);
-  }
-  void ClickOn(Control c) {
-    if (!testing::Pointable(c)) return;
-    if (IsTextBox(c)) return ClickBox(c);
-    ClickAt({c});
-  }
-
   // Closes whatever menus are still open, and the menu bar's keyboard mode after them.
   void CloseMenus() {
     while (QApplication::activePopupWidget()) Key(Qt::Key_Escape);
@@ -448,95 +438,84 @@ class Replay {
     if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
       QApplication::setActiveWindow(window_.get());
     }
-    const std::string& verb = e.verb;
-    const std::string_view arg = e.arg;
+    using Kind = testing::Action::Kind;
+    const testing::Action a = testing::Decode(e);
     const Control focused = window_->Focused();
-    if (verb == "type") {
-      TypeText(arg);
-    } else if (verb == "paste" || verb == "pastemany") {
-      QGuiApplication::clipboard()->setText(FromUtf16(testing::ToUtf16(testing::PastedText(e))));
-      Key(Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
-    } else if (verb == "delete") {
-      Key(Qt::Key_Delete);
-    } else if (verb == "backspace") {
-      Key(Qt::Key_Backspace);
-    } else if (verb == "selectall") {
-      Key(Qt::Key_A, Qt::ControlModifier, QString(QChar(0x01)));
-    } else if (verb == "select") {
-      if (!IsTextBox(focused)) return;
-      const std::uint64_t n = testing::NumberFrom(arg, 9999);
-      Key(Qt::Key_Home);
-      Keys(Qt::Key_Right, static_cast<int>(n / 100));
-      Keys(Qt::Key_Right, static_cast<int>(n % 100), Qt::ShiftModifier);
-    } else if (verb == "up") {
-      Key(Qt::Key_Up);
-    } else if (verb == "down") {
-      Key(Qt::Key_Down);
-    } else if (verb == "key") {
-      Key(Qt::Key_Shift);
-    } else if (verb == "help") {
-      Key(Qt::Key_F1);
-    } else if (verb == "tab") {
-      Key(Qt::Key_Tab);
-    } else if (verb == "click") {
-      ClickBox(testing::BoxFrom(arg));
-    } else if (verb == "focus") {
-      const Control c = testing::ControlFrom(arg);
-      if (IsTextBox(c)) ClickBox(c);
-    } else if (verb == "explain") {
-      ClickOn(testing::ControlFrom(arg));
-    } else if (verb == "spinup" || verb == "spindown" || verb == "holdup" || verb == "holddown") {
-      if (pressed_) return;
-      const bool up = verb == "spinup" || verb == "holdup";
-      PressAt({testing::BoxFrom(arg), true, up ? StepDirection::Up : StepDirection::Down});
-      if (verb == "spinup" || verb == "spindown") ReleaseHere();
-    } else if (verb == "press") {
-      const Control c = testing::ControlFrom(arg);
-      if (testing::Pointable(c) && !IsTextBox(c) && !testing::IsButton(c) && !pressed_) {
-        PressAt({c});
-      }
-    } else if (verb == "release") {
-      ReleaseHere();
-    } else if (verb == "hover") {
-      const Control c = testing::ControlFrom(arg);
-      if (testing::Pointable(c)) MoveTo({c});
-    } else if (verb == "metric") {
-      ClickOn(Control::Metric);
-    } else if (verb == "imperial") {
-      ClickOn(Control::Imperial);
-    } else if (verb == "levelunit") {
-      ClickOn(Control::LU);
-    } else if (verb == "lamp" || verb == "family") {
-      const auto& paths = verb == "lamp" ? testing::LampPaths() : testing::FamilyPaths();
-      const auto& path = paths[testing::NumberFrom(arg, 1u << 20) % paths.size()];
-      OpenMenu(Qt::Key_A);
-      Choose(path.rows, verb == "lamp");
-    } else if (verb == "readme") {
-      OpenMenu(Qt::Key_A);
-      Key(Qt::Key_Return);
-      CloseMenus();
-    } else if (verb == "lamps") {
-      OpenMenu(Qt::Key_A);
-      CloseMenus();
-    } else if (verb == "levels") {
-      OpenMenu(Qt::Key_R);
-      CloseMenus();
-    } else if (verb == "shotmenu") {
-      const std::size_t space = arg.find(' ');
-      OpenMenu(Qt::Key_R);
-      Keys(Qt::Key_Down, static_cast<int>(testing::NumberFrom(arg.substr(space + 1), 9)));
-      Key(Qt::Key_Right);
-      QTest::qWait(100);  // the submenu draws
-      Shoot(std::string(arg.substr(0, space)));
-      CloseMenus();
-    } else if (verb == "level") {
-      const auto& paths = testing::LevelPaths();
-      OpenMenu(Qt::Key_R);
-      Choose(paths[testing::NumberFrom(arg, 1u << 20) % paths.size()].rows, true);
-    } else if (verb == "report" || verb == "cancelreport") {
-      ClickOn(Control::PasteClip);
+    switch (a.kind) {
+      case Kind::Nothing:
+      case Kind::Wait:
+      case Kind::NoClipboard:  // a real clipboard cannot be made to refuse a write
+        return;
+      case Kind::Type:
+        return TypeText(a.text);
+      case Kind::Paste:
+        QGuiApplication::clipboard()->setText(FromUtf16(testing::ToUtf16(a.text)));
+        return Key(Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
+      case Kind::Delete:
+        return Key(Qt::Key_Delete);
+      case Kind::Backspace:
+        return Key(Qt::Key_Backspace);
+      case Kind::SelectAll:
+        return Key(Qt::Key_A, Qt::ControlModifier, QString(QChar(0x01)));
+      case Kind::Select:
+        if (!IsTextBox(focused)) return;
+        Key(Qt::Key_Home);
+        Keys(Qt::Key_Right, a.start);
+        return Keys(Qt::Key_Right, a.length, Qt::ShiftModifier);
+      case Kind::Up:
+        return Key(Qt::Key_Up);
+      case Kind::Down:
+        return Key(Qt::Key_Down);
+      case Kind::Key:
+        return Key(Qt::Key_Shift);
+      case Kind::Help:
+        return Key(Qt::Key_F1);
+      case Kind::Tab:
+        return Key(Qt::Key_Tab);
+      case Kind::ClickBox:
+        ClickAt({a.control});
+        return Key(Qt::Key_End);
+      case Kind::ClickOn:
+      case Kind::CancelReport:
+        return ClickAt({a.control});
+      case Kind::Spin:
+      case Kind::Hold:
+        if (pressed_) return;
+        PressAt(a.arrow);
+        if (a.kind == Kind::Spin) ReleaseHere();
+        return;
+      case Kind::Press:
+        if (!pressed_) PressAt({a.control});
+        return;
+      case Kind::Release:
+        return ReleaseHere();
+      case Kind::Hover:
+        return MoveTo({a.control});
+      case Kind::Lamp:
+      case Kind::Family:
+        OpenMenu(Qt::Key_A);
+        return Choose(a.lamp->rows, a.kind == Kind::Lamp);
+      case Kind::ReadMe:
+        OpenMenu(Qt::Key_A);
+        Key(Qt::Key_Return);
+        return CloseMenus();
+      case Kind::Lamps:
+        OpenMenu(Qt::Key_A);
+        return CloseMenus();
+      case Kind::Levels:
+        OpenMenu(Qt::Key_R);
+        return CloseMenus();
+      case Kind::ShotMenu:
+        OpenMenu(Qt::Key_R);
+        Keys(Qt::Key_Down, a.start);
+        Key(Qt::Key_Right);
+        QTest::qWait(100);  // the submenu draws
+        Shoot(a.text);
+        return CloseMenus();
+      case Kind::Level:
+        OpenMenu(Qt::Key_R);
+        return Choose(a.level->rows, true);
     }
-    // "noclipboard": a real clipboard cannot be made to refuse a write.
   }
 
   testing::Harness h_;
