@@ -34,8 +34,7 @@ void Harness::SelectAllOf(Control c) {
   form.Select(c, 0, static_cast<int>(form.Text16(c).size()));
 }
 
-void Harness::Insert(std::u16string_view piece, bool cutAtLimit) {
-  Control c = form.Focused();
+void Harness::Insert(Control c, std::u16string_view piece, bool cutAtLimit) {
   if (!IsTextBox(c)) return;
   std::u16string text = form.Text16(c);
   Selection sel = form.GetSelection(c);
@@ -56,7 +55,7 @@ void Harness::Type(std::string_view utf8) {
     calc.KeyDown(form.Focused(), Key::Other);
     const char16_t c = all[i];
     const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
-    if (!control) Insert(std::u16string_view(all).substr(i, n), false);
+    if (!control) Insert(form.Focused(), std::u16string_view(all).substr(i, n), false);
     i += n - 1;
   }
 }
@@ -86,8 +85,8 @@ void Harness::Backspace() {
   form.UserEdit(c, std::move(text), sel.start);
 }
 
-void Harness::Paste(std::string_view utf8) {
-  Insert(ToUtf16(utf8), true);
+void Harness::PasteInto(Control c, std::string_view utf8) {
+  Insert(c, ToUtf16(utf8), true);
 }
 
 void Harness::Press(Key key) {

@@ -39,7 +39,9 @@ class Harness {
   void Delete();
   void Backspace();
   // Pastes over the selection as one change, cut at the typing limit.
-  void Paste(std::string_view utf8);
+  void Paste(std::string_view utf8) { PasteInto(form.Focused(), utf8); }
+  // The same into any box, focused or not (a drop, a middle-button paste).
+  void PasteInto(Control c, std::string_view utf8);
   // The arrow keys in the focused box.
   void Press(Key key);
   // The Tab key: the next control in the tab order; Shift+Tab the one before.
@@ -56,7 +58,7 @@ class Harness {
   }
 
  private:
-  void Insert(std::u16string_view piece, bool cutAtLimit);
+  void Insert(Control c, std::u16string_view piece, bool cutAtLimit);
 };
 
 }  // namespace candelor::testing

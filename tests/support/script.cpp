@@ -151,6 +151,62 @@ void HeadlessPlayer::ClickBox(Control box) {
   h_.form.Select(box, end, 0);
 }
 
+void HeadlessPlayer::PressBox(Control box, bool moveCursor) {
+  PointAt({box});
+  if (h_.form.Focused() != box) {
+    // A box that lost the focus lost its selection too, the cursor staying where it was.
+    const Selection was = h_.form.GetSelection(box);
+    h_.form.Select(box, was.start + was.length, 0);
+  }
+  h_.form.Focus(box);
+  if (moveCursor) {
+    const int end = static_cast<int>(h_.form.Text16(box).size());
+    h_.form.Select(box, end, 0);
+  }
+  h_.calc.BoxClicked(box);
+}
+
+void HeadlessPlayer::MenuEdit(const Action& a) {
+  const Control box = a.control;
+  const std::u16string text = h_.form.Text16(box);
+  const Selection sel = h_.form.GetSelection(box);
+  // Only the enabled entries do anything.
+  switch (a.edit) {
+    case Action::Edit::Paste:
+      h_.form.clipboard = a.text;
+      if (!a.text.empty()) h_.PasteInto(box, a.text);
+      return;
+    case Action::Edit::Cut:
+    case Action::Edit::Delete: {
+      if (sel.length == 0) return;
+      const auto start = static_cast<std::size_t>(sel.start);
+      if (a.edit == Action::Edit::Cut)
+        h_.form.clipboard = ToUtf8(text.substr(start, static_cast<std::size_t>(sel.length)));
+      std::u16string rest = text;
+      rest.erase(start, static_cast<std::size_t>(sel.length));
+      return h_.form.UserEdit(box, std::move(rest), sel.start);
+    }
+    case Action::Edit::SelectAll:
+      if (!text.empty()) h_.SelectAllOf(box);
+      return;
+  }
+}
+
+void HeadlessPlayer::Arrow(bool forward) {
+  const Control f = h_.form.Focused();
+  if (f == Control::LU || f == Control::PasteClip) return forward ? h_.Tab() : h_.BackTab();
+  if (f == Control::Imperial) return ChooseOption(Control::Metric);
+  if (f == Control::Metric) return ChooseOption(Control::Imperial);
+  if (!IsTextBox(f)) return;
+  // A selection collapses to the end the arrow points at; otherwise the cursor steps.
+  const Selection sel = h_.form.GetSelection(f);
+  const int size = static_cast<int>(h_.form.Text16(f).size());
+  int cursor = forward ? sel.start + sel.length : sel.start;
+  const bool collapses = sel.length > 0 && (forward ? rightCollapses : leftCollapses);
+  if (!collapses) cursor = std::clamp(sel.start + sel.length + (forward ? 1 : -1), 0, size);
+  h_.form.Select(f, cursor, 0);
+}
+
 void HeadlessPlayer::ClickOn(Control c) {
   PointAt({c});
   if (IsButton(c)) h_.form.Focus(c);  // a button takes the focus on the press
@@ -269,6 +325,28 @@ Action Decode(const ScriptEvent& e) {
     if (!arg.empty()) a.text = std::string(NumberFrom(arg.substr(1), 40000), arg[0]);
     return on(Kind::Paste);
   }
+  if (verb == "menu" || verb == "middle" || verb == "drop") {
+    // "menu NOF paste 9": the box, then the entry and its text; "drop LLV 60": the box, the text.
+    const std::size_t space = arg.find(' ');
+    const Control box = BoxFrom(arg.substr(0, space));
+    std::string_view rest = space == std::string_view::npos ? "" : arg.substr(space + 1);
+    if (verb == "menu") {
+      static const std::pair<std::string_view, Action::Edit> kEdits[] = {
+          {"paste", Action::Edit::Paste},
+          {"cut", Action::Edit::Cut},
+          {"delete", Action::Edit::Delete},
+          {"selectall", Action::Edit::SelectAll}};
+      const std::size_t end = rest.find(' ');
+      const std::string_view name = rest.substr(0, end);
+      a.edit = kEdits[NumberFrom(name, 3) % 4].second;
+      for (const auto& [n, edit] : kEdits) {
+        if (n == name) a.edit = edit;
+      }
+      rest = end == std::string_view::npos ? "" : rest.substr(end + 1);
+    }
+    a.text = std::string(rest);
+    return on(verb == "menu" ? Kind::Menu : verb == "middle" ? Kind::Middle : Kind::Drop, box);
+  }
   if (verb == "select") {
     const std::uint64_t n = NumberFrom(arg, 9999);
     a.start = static_cast<int>(n / 100);
@@ -325,6 +403,8 @@ Action Decode(const ScriptEvent& e) {
                                                              {"selectall", Kind::SelectAll},
                                                              {"up", Kind::Up},
                                                              {"down", Kind::Down},
+                                                             {"left", Kind::Left},
+                                                             {"right", Kind::Right},
                                                              {"key", Kind::Key},
                                                              {"help", Kind::Help},
                                                              {"tab", Kind::Tab},
@@ -352,6 +432,7 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
       return TypeText(a.text);
     case Kind::Paste:
       keyInBox(Key::Other);  // Ctrl+V
+      h_.form.clipboard = a.text;
       return h_.Paste(a.text);
     case Kind::Delete:
       return h_.Delete();
@@ -373,9 +454,28 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
       if (focused == Control::LU || focused == Control::PasteClip) {
         return up ? h_.BackTab() : h_.Tab();
       }
-      if (focused == Control::Imperial && !up) ChooseOption(Control::Metric);
-      if (focused == Control::Metric && up) ChooseOption(Control::Imperial);
+      if (focused == Control::Imperial) ChooseOption(Control::Metric);
+      if (focused == Control::Metric) ChooseOption(Control::Imperial);
       return;
+    }
+    case Kind::Left:
+    case Kind::Right:
+      keyInBox(Key::Other);
+      return Arrow(a.kind == Kind::Right);
+    case Kind::Menu:
+      PressBox(a.control, false);
+      return MenuEdit(a);
+    case Kind::Middle:
+      PressBox(a.control, true);
+      if (primarySelection) h_.PasteInto(a.control, a.text);
+      return;
+    case Kind::Drop: {
+      // A drag from another program moves no pointer over the window: no hint changes.
+      h_.calc.BoxClicked(a.control);
+      // Dropped where the pointer is, at the end of the text, whatever was selected.
+      const int end = static_cast<int>(h_.form.Text16(a.control).size());
+      h_.form.Select(a.control, end, 0);
+      return h_.PasteInto(a.control, a.text);
     }
     case Kind::Key:
       return keyInBox(Key::Other);

@@ -8,10 +8,14 @@
 //   type TEXT        keys, one per character, into whatever has the focus
 //   paste TEXT       Ctrl+V with TEXT on the clipboard; pastemany C N: N (up to 40000) copies of C
 //   delete, backspace, selectall (Ctrl+A), select SSLL (Home, S x Right, L x Shift+Right)
-//   up, down, key    the arrow keys and a key that does nothing (Shift); help: F1
+//   up, down, left, right, key    the arrow keys and a key that does nothing (Shift); help: F1
 //   tab              the Tab key
 //   click BOX        a click into an input box, then End; focus X: the same into any text box
 //   explain X        a click on any control (a term's group opens its explanation)
+//   menu BOX EDIT [TEXT]          a right click at the end of BOX's text, then the entry EDIT
+//                    of its menu (paste TEXT, cut, delete, selectall; a disabled entry: Escape)
+//   middle BOX TEXT  TEXT as the primary selection, pasted by a middle click at the end of BOX
+//   drop BOX TEXT    TEXT dragged from another program and dropped at the end of BOX
 //   spinup BOX, spindown BOX      a click on a spin arrow
 //   holdup BOX, holddown BOX      a press on a spin arrow, held until "release"
 //   press X, release              a press on a control, and letting go wherever the pointer is
@@ -94,10 +98,15 @@ struct Action {
     Select,  // start, length
     Up,
     Down,
+    Left,
+    Right,
     Key,
     Help,
     Tab,
     ClickBox,  // control: a text box
+    Menu,      // control: a text box; edit, text
+    Middle,    // control: a text box; text
+    Drop,      // control: a text box; text
     ClickOn,   // control: anything the pointer reaches but a text box (Paste to Clipboard too)
     Spin,      // arrow
     Hold,      // arrow
@@ -115,7 +124,10 @@ struct Action {
     NoClipboard,
     Wait,  // ms
   };
+  // The entries of a box's own menu that edit or select.
+  enum class Edit { Paste, Cut, Delete, SelectAll };
   Kind kind = Kind::Nothing;
+  Edit edit = Edit::Paste;
   std::string text;
   Control control = Control::Background;
   Target arrow;
@@ -134,6 +146,11 @@ class HeadlessPlayer {
   // window's (its ticks and a held arrow's repeats are passed on as they happen, so a "wait"
   // lets no time pass here) and so are the answers to messages.
   bool standalone = true;
+  // A middle click pastes the primary selection only where the window system has one.
+  bool primarySelection = true;
+  // Whether Left and Right on a selection put the cursor at its start and end (as on X11) or
+  // step from the cursor (the keyboard scheme of some platforms).
+  bool leftCollapses = true, rightCollapses = true;
 
   void Play(const ScriptEvent& e);
   // A held arrow repeats (the real window's repeat, in a replay).
@@ -145,6 +162,10 @@ class HeadlessPlayer {
   void PointAt(Target t);
   void ClickOn(Control c);
   void ClickBox(Control box);
+  // A right or middle press into a box at the end of its text.
+  void PressBox(Control box, bool moveCursor);
+  void MenuEdit(const Action& a);
+  void Arrow(bool forward);
   void ChooseOption(Control option);
   void Press(Control c);
   void Release();

@@ -23,9 +23,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -70,8 +74,21 @@ struct Snapshot {
   Alignment alignment = Alignment::LeftMiddle;
   std::array<bool, 4> tickers{};
   std::vector<Shown> messages;
+  std::string clipboard;
   bool exited = false;
 };
+
+// The clipboard as compared: a report's timestamp is a virtual clock's on one form and a real
+// one's on the other.
+std::string Comparable(std::string text) {
+  static constexpr std::string_view kStamp = "Lighting Calculations - Date: ";
+  const std::size_t at = text.find(kStamp);
+  if (at == std::string::npos) return text;
+  const std::size_t from = at + kStamp.size();
+  const std::size_t end = text.find('\r', from);
+  text.replace(from, end == std::string::npos ? std::string::npos : end - from, "(time)");
+  return text;
+}
 
 std::string Describe(const Shown& s) {
   std::string out = "\"" + s.message.text + "\" / \"" + s.message.title + "\" icon " +
@@ -112,6 +129,9 @@ std::string Differences(const Snapshot& a, const Snapshot& b) {
     if (inA && inB && a.messages[i] == b.messages[i]) continue;
     out << "  message " << i + 1 << ": headless " << (inA ? Describe(a.messages[i]) : "none")
         << ", window " << (inB ? Describe(b.messages[i]) : "none") << "\n";
+  }
+  if (a.clipboard != b.clipboard) {
+    out << "  clipboard: headless \"" << a.clipboard << "\", window \"" << b.clipboard << "\"\n";
   }
   if (a.exited != b.exited)
     out << "  ended: headless " << a.exited << ", window " << b.exited << "\n";
@@ -180,6 +200,16 @@ class Replay {
       std::printf("the room length never had the focus\n");
 
     player_.standalone = false;
+    player_.primarySelection = QGuiApplication::clipboard()->supportsSelection();
+    QGuiApplication::clipboard()->clear();  // as the headless form starts
+    // Left and Right on a selection, as this platform's keyboard scheme has them.
+    QLineEdit probe(QStringLiteral("abcd"));
+    for (const auto& [key, collapses] : {std::pair{Qt::Key_Left, &player_.leftCollapses},
+                                         std::pair{Qt::Key_Right, &player_.rightCollapses}}) {
+      probe.setSelection(1, 2);
+      QTest::keyClick(&probe, key);
+      *collapses = probe.cursorPosition() == (key == Qt::Key_Left ? 1 : 3);
+    }
     gate_.messageOpen = [this] { return window_->calculator().session().MessageOpen(); };
     for (int t = 0; t < 4; ++t) {
       gate_.watched.push_back(const_cast<QTimer*>(&window_->ticker(static_cast<Timer>(t))));
@@ -224,7 +254,7 @@ class Replay {
     }
     if (e.verb == "wait") {
       QTest::qWait(static_cast<int>(testing::NumberFrom(e.arg, 20000)));
-      return;
+      return ActivateAsAWindowManager();  // a tick's message may have come and gone
     }
     if (e.verb == "cancelreport") answers_.push_back(MessageAnswer::Cancel);
     gate_.closed = true;
@@ -235,6 +265,7 @@ class Replay {
     PassAnswers();
     player_.Play(e);
     gate_.Open();
+    ActivateAsAWindowManager();
   }
 
   bool Ended() const { return exited_ || player_.exited(); }
@@ -250,6 +281,7 @@ class Replay {
     for (std::size_t i = 0; i < form.Messages().size(); ++i) {
       s.messages.push_back({form.Messages()[i], i < given_.size() ? given_[i] : MessageAnswer::Ok});
     }
+    s.clipboard = Comparable(form.clipboard);
     s.exited = player_.exited();
     if (s.exited) s.tickers = {};                           // the program has ended: nothing ticks
     s.texts[static_cast<int>(Control::LabelTime)].clear();  // a virtual clock against a real one
@@ -259,8 +291,14 @@ class Replay {
   Snapshot Window() const {
     Snapshot s;
     for (int i = 0; i < kControlCount; ++i) s.texts[i] = window_->Text(static_cast<Control>(i));
-    s.focused = window_->Focused();
+    // The focus the application really has: the widget keys go to, in the active window.
+    s.focused = Control::Background;
+    for (int i = 0; i < kControlCount; ++i) {
+      const auto c = static_cast<Control>(i);
+      if (window_->widget(c) && window_->widget(c) == QApplication::focusWidget()) s.focused = c;
+    }
     if (IsTextBox(s.focused)) s.selection = window_->GetSelection(s.focused);
+    s.clipboard = Comparable(QGuiApplication::clipboard()->text().toStdString());
     auto* stat = qobject_cast<QLabel*>(window_->widget(Control::Stat));
     s.alignment =
         (stat->alignment() & Qt::AlignHCenter) ? Alignment::CentreMiddle : Alignment::LeftMiddle;
@@ -432,12 +470,63 @@ class Replay {
     }
   }
 
-  void Deliver(const ScriptEvent& e) {
-    // The offscreen platform gives the activation back to no window when a box closes; a window
-    // manager gives it back to the main window.
+  // The offscreen platform gives the activation back to no window when a box closes; a window
+  // manager gives it back to the main window.
+  void ActivateAsAWindowManager() {
     if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
       QApplication::setActiveWindow(window_.get());
     }
+  }
+
+  // A point inside a box to the right of its text.
+  QPoint EndOf(Control box) const {
+    QWidget* w = window_->widget(box);
+    return w->mapTo(window_.get(), QPoint(w->width() - 4, w->height() / 2));
+  }
+
+  // A right click at the end of a box's text, then an entry of the menu it opens.
+  void MenuEdit(const testing::Action& a) {
+    using Edit = testing::Action::Edit;
+    if (a.edit == Edit::Paste) QGuiApplication::clipboard()->setText(Text(a.text));
+    pointer_ = EndOf(a.control);
+    QTest::mousePress(Main(), Qt::RightButton, Qt::NoModifier, pointer_);
+    QTest::mouseRelease(Main(), Qt::RightButton, Qt::NoModifier, pointer_);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    const QString wanted = a.edit == Edit::Paste    ? QStringLiteral("Paste")
+                           : a.edit == Edit::Cut    ? QStringLiteral("Cut")
+                           : a.edit == Edit::Delete ? QStringLiteral("Delete")
+                                                    : QStringLiteral("Select All");
+    for (QAction* action : menu->actions()) {
+      const QString label =
+          action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+      if (label != wanted || !action->isEnabled()) continue;
+      [[maybe_unused]] const bool shown = QTest::qWaitForWindowExposed(menu);
+      QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                        menu->actionGeometry(action).center());
+      break;
+    }
+    CloseMenus();
+  }
+
+  // A text dragged from another program and dropped at the end of a box's text.
+  void Drop(const testing::Action& a) {
+    QWidget* box = window_->widget(a.control);
+    const QPointF at(box->width() - 4, box->height() / 2);
+    QMimeData data;
+    data.setText(Text(a.text));
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &drop);
+  }
+
+  static QString Text(const std::string& utf8) { return FromUtf16(testing::ToUtf16(utf8)); }
+
+  void Deliver(const ScriptEvent& e) {
+    ActivateAsAWindowManager();
     using Kind = testing::Action::Kind;
     const testing::Action a = testing::Decode(e);
     const Control focused = window_->Focused();
@@ -449,7 +538,7 @@ class Replay {
       case Kind::Type:
         return TypeText(a.text);
       case Kind::Paste:
-        QGuiApplication::clipboard()->setText(FromUtf16(testing::ToUtf16(a.text)));
+        QGuiApplication::clipboard()->setText(Text(a.text));
         return Key(Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
       case Kind::Delete:
         return Key(Qt::Key_Delete);
@@ -466,6 +555,20 @@ class Replay {
         return Key(Qt::Key_Up);
       case Kind::Down:
         return Key(Qt::Key_Down);
+      case Kind::Left:
+        return Key(Qt::Key_Left);
+      case Kind::Right:
+        return Key(Qt::Key_Right);
+      case Kind::Menu:
+        return MenuEdit(a);
+      case Kind::Middle:
+        if (QGuiApplication::clipboard()->supportsSelection())
+          QGuiApplication::clipboard()->setText(Text(a.text), QClipboard::Selection);
+        pointer_ = EndOf(a.control);
+        QTest::mousePress(Main(), Qt::MiddleButton, Qt::NoModifier, pointer_);
+        return QTest::mouseRelease(Main(), Qt::MiddleButton, Qt::NoModifier, pointer_);
+      case Kind::Drop:
+        return Drop(a);
       case Kind::Key:
         return Key(Qt::Key_Shift);
       case Kind::Help:
@@ -598,7 +701,7 @@ std::vector<Script> Generate(int count, unsigned seed) {
     Script s{"generated-" + std::to_string(seed) + "-" + std::to_string(n), {}};
     const int length = 8 + static_cast<int>(random() % 12);
     for (int i = 0; i < length; ++i) {
-      switch (random() % 25) {
+      switch (random() % 28) {
         case 0:
         case 1:
         case 2:
@@ -662,6 +765,18 @@ std::vector<Script> Generate(int count, unsigned seed) {
           break;
         case 21:
           s.events.push_back({"focus", pick(boxes)});
+          break;
+        case 22:
+          s.events.push_back({"menu", std::string(pick(boxes)) + " " +
+                                          pick(std::array{"paste", "cut", "delete", "selectall"}) +
+                                          " " + pick(pasted)});
+          break;
+        case 23:
+          s.events.push_back(
+              {random() % 2 ? "middle" : "drop", std::string(pick(boxes)) + " " + pick(pasted)});
+          break;
+        case 24:
+          s.events.push_back({random() % 2 ? "left" : "right", ""});
           break;
         default:
           s.events.push_back({"wait", pick(waits)});

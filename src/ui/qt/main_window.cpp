@@ -187,10 +187,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (!textBox) FocusArrived(c);
       break;
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
       // F1 explains the term of the focused box; the key still reaches the box.
-      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) calc_.HelpRequested(c);
+      if (key == Qt::Key_F1) calc_.HelpRequested(c);
+      // Every arrow moves the unit choice to the other option (Qt would go by screen position,
+      // so that only one arrow of four did anything).
+      const bool arrow =
+          key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+      if (arrow && (c == Control::Imperial || c == Control::Metric)) {
+        auto* other = static_cast<QAbstractButton*>(
+            widget(c == Control::Imperial ? Control::Metric : Control::Imperial));
+        other->setFocus(Qt::OtherFocusReason);
+        other->setChecked(true);
+        return true;
+      }
       break;
+    }
     default:
       break;
   }

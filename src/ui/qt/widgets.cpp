@@ -1,6 +1,7 @@
 #include "ui/qt/widgets.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -20,18 +21,16 @@ class TypingLimit : public QValidator {
 
   State validate(QString& input, int& pos) const override {
     if (box_->programWrites_ > 0 || input.size() <= limit_) return Acceptable;
-    const QString& old = box_->lastText_;
-    // The inserted piece ends at the cursor; everything after it is the old text's end.
-    const qsizetype suffix = std::min<qsizetype>(input.size() - pos, old.size());
-    qsizetype prefix = 0;
-    while (prefix < pos && prefix < old.size() - suffix && old[prefix] == input[prefix]) ++prefix;
-    const qsizetype inserted = pos - prefix;
-    const qsizetype kept = prefix + suffix;
-    if (inserted <= 0 || kept + inserted <= limit_) return Acceptable;
+    // An edit replaces the selection it found (if any) by what it inserts, which ends at the
+    // cursor: the old text less that selection is what stays of it, whatever it shares with
+    // what was inserted.
+    const qsizetype kept = box_->lastText_.size() - box_->lastSelected_;
+    const qsizetype inserted = input.size() - kept;
+    if (inserted <= 0) return Acceptable;
     if (box_->typing_) return Invalid;
     const qsizetype room = std::max<qsizetype>(0, limit_ - kept);
-    input.remove(prefix + room, inserted - room);
-    pos = static_cast<int>(prefix + room);
+    input.remove(pos - inserted + room, inserted - room);
+    pos = static_cast<int>(pos - inserted + room);
     return Acceptable;
   }
 
@@ -51,6 +50,9 @@ BoxEdit::BoxEdit(Control control, const ControlEvents& events, QWidget* parent)
     lastText_ = text;
     if (events_.textChanged) events_.textChanged(control_);
   });
+  // The validator runs before the box reports the selection its edit took away.
+  connect(this, &QLineEdit::selectionChanged, this,
+          [this] { lastSelected_ = selectedText().size(); });
 }
 
 void BoxEdit::WriteText(const QString& text) {
@@ -88,7 +90,15 @@ void BoxEdit::focusOutEvent(QFocusEvent* e) {
 
 void BoxEdit::mousePressEvent(QMouseEvent* e) {
   QLineEdit::mousePressEvent(e);
-  if (e->button() == Qt::LeftButton && events_.clicked) events_.clicked(control_);
+  // Any button is a click into the box: a right button's menu may paste and a middle button
+  // pastes the selection, and the value pasted into the solved box must not be solved away.
+  if (events_.clicked) events_.clicked(control_);
+}
+
+void BoxEdit::dropEvent(QDropEvent* e) {
+  // A text dropped from another program is the user's value, as if typed after a click.
+  if (events_.clicked) events_.clicked(control_);
+  QLineEdit::dropEvent(e);
 }
 
 SpinArrows::SpinArrows(std::function<void()> down, std::function<void()> up, QWidget* parent)

@@ -40,6 +40,7 @@ class BoxEdit : public QLineEdit {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   friend class TypingLimit;
@@ -48,6 +49,7 @@ class BoxEdit : public QLineEdit {
   int programWrites_ = 0;  // nesting of program writes in progress
   bool typing_ = false;    // a typed character is being inserted (refused, not cut, at the limit)
   QString lastText_;       // the text before the change the validator is looking at
+  qsizetype lastSelected_ = 0;  // how much of it was selected, and so replaced by the change
 };
 
 // Two small arrow buttons beside a box, outside the tab order. A press steps at once and a held
