@@ -42,6 +42,31 @@ wait_for_windows "Candelor - Zonal Cavity Method" 1 ||
 kill "$c"; wait "$c" 2>/dev/null
 grep -q "starting without the single-instance check" "$err" || fail "no word on standard error: $(cat "$err")"
 rm -f "$err"
+# Started with standard error closed (as some launchers do) over a stale lock: the window shows,
+# and a second start finds it running.
+rm -f "$XDG_RUNTIME_DIR/candelor.lock"; : >"$XDG_RUNTIME_DIR/candelor.lock"
+"$app" 2>&- & c=$!; pids+=("$c")
+wait_for_windows "Candelor - Zonal Cavity Method" 1 || fail "no window with standard error closed"
+"$app" 2>/dev/null & q=$!; pids+=("$q")
+box=$(find_window "TavrinGroup") || fail "standard error closed: a second start did not find it running"
+xdotool windowfocus --sync "$box" 2>/dev/null; xdotool key Return; wait_gone "$q"
+kill "$c"; wait "$c" 2>/dev/null
+# A relative runtime directory is ignored: two starts from two folders are one calculator.
+here=$(mktemp -d); mkdir "$here/a" "$here/b"
+(cd "$here/a" && XDG_RUNTIME_DIR=run TMPDIR=$here exec "$app" 2>/dev/null) & c=$!; pids+=("$c")
+wait_for_windows "Candelor - Zonal Cavity Method" 1 || fail "no window with a relative runtime directory"
+(cd "$here/b" && XDG_RUNTIME_DIR=run TMPDIR=$here exec "$app" 2>/dev/null) & q=$!; pids+=("$q")
+box=$(find_window "TavrinGroup") || fail "a relative runtime directory let a second calculator start"
+xdotool windowfocus --sync "$box" 2>/dev/null; xdotool key Return; wait_gone "$q"
+kill "$c"; wait "$c" 2>/dev/null
+# A read-only runtime directory: the start says so, in the system's words.
+if mount -t tmpfs -o ro,size=64k,mode=700 tmpfs "$here/a" 2>/dev/null; then
+  XDG_RUNTIME_DIR=$here/a "$app" 2>"$here/err" & c=$!; pids+=("$c")
+  wait_for_windows "Candelor - Zonal Cavity Method" 1 || fail "no window on a read-only runtime directory"
+  kill "$c"; wait "$c" 2>/dev/null; umount "$here/a"
+  grep -q "Read-only file system" "$here/err" || fail "read-only runtime directory: $(cat "$here/err")"
+fi
+rm -rf "$here"
 # Whatever stands in the lock's place, the calculator starts, follows no link and writes
 # through none; once it runs, a second start finds it running.
 lock="$XDG_RUNTIME_DIR/candelor.lock"

@@ -1,9 +1,13 @@
 #include "ui/qt/application.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -63,20 +67,59 @@ QIcon ApplicationIcon() {
   return QApplication::windowIcon();
 }
 
-int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>& started) {
-  gQtHandler = qInstallMessageHandler(HoldBackStartUpMessages);
-  QApplication app(argc, argv);
+namespace {
+
+// A launcher may start us with standard input, output or error closed: the display connection
+// or the lock would then take descriptor 2, and every warning would be written into it.
+void OpenStandardDescriptors() {
+  for (int fd = 0; fd <= 2; ++fd) {
+    if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    // The lowest free descriptor is this one.
+    if (open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) < 0) std::_Exit(1);
+  }
+}
+
+// A relative runtime directory is invalid and is ignored, as if it were not set: two starts
+// from two folders would otherwise each find a lock of their own.
+void IgnoreRelativeRuntimeDirectory() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime && runtime[0] != '/') unsetenv("XDG_RUNTIME_DIR");
+}
+
+// Passes on what was held back, each message once and as Qt would have printed it.
+void ReleaseHeldMessages() {
   qInstallMessageHandler(gQtHandler);
-  for (const HeldMessage& m : std::as_const(gHeldBack)) {
-    const QMessageLogContext context(nullptr, 0, nullptr, m.category.constData());
+  QList<HeldMessage> held;
+  held.swap(gHeldBack);
+  for (qsizetype i = 0; i < held.size(); ++i) {
+    const HeldMessage& m = held[i];
+    bool repeated = false;
+    for (qsizetype j = 0; j < i && !repeated; ++j) {
+      repeated = held[j].type == m.type && held[j].category == m.category && held[j].text == m.text;
+    }
+    if (repeated) continue;
+    // Qt leaves the "default" category unnamed; an empty name would print a bare ": ".
+    const char* category = m.category.isEmpty() ? "default" : m.category.constData();
+    const QMessageLogContext context(nullptr, 0, nullptr, category);
     qt_message_output(m.type, context, m.text);
   }
-  gHeldBack.clear();
+}
+
+}  // namespace
+
+int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>& started) {
+  OpenStandardDescriptors();
+  IgnoreRelativeRuntimeDirectory();
+  gQtHandler = qInstallMessageHandler(HoldBackStartUpMessages);
+  QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Candelor"));
   QApplication::setDesktopFileName(QStringLiteral("com.tavringroup.Candelor"));
   ApplicationIcon();  // now, so that the "Already running" box carries it too
 
+  // Qt warns of a doubtful runtime directory both as the window system starts and when the lock
+  // looks it up: held back until then, the warning is said once.
   SingleInstance instance(QStringLiteral("candelor"));
+  ReleaseHeldMessages();
   if (instance.outcome() == SingleInstance::Outcome::AlreadyRunning) {
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("TavrinGroup"),

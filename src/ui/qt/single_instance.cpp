@@ -43,6 +43,7 @@ SingleInstance::SingleInstance(const QString& name) {
     Unavailable("no runtime directory for the single-instance lock");
     return;
   }
+  dir_ = QDir(dir).absolutePath().toStdString();
   path_ = QDir(dir).filePath(name + QStringLiteral(".lock")).toStdString();
   // A few rounds: each one that loses a race to another start sees that start's lock next.
   for (int round = 0; round < 8; ++round) {
@@ -53,6 +54,20 @@ SingleInstance::SingleInstance(const QString& name) {
 
 SingleInstance::~SingleInstance() {
   if (fd_ >= 0) close(fd_);
+}
+
+// Starts that replace what stands at the lock's name take turns, on an advisory lock of the
+// runtime directory itself: one start's swap can then never meet another's half-done one.
+int SingleInstance::LockDirectory() const {
+  const int dir = open(dir_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return -1;
+  for (int wait = 0; wait < 200; ++wait) {  // two seconds at most
+    if (flock(dir, LOCK_EX | LOCK_NB) == 0) return dir;
+    if (errno != EWOULDBLOCK) break;
+    usleep(10000);
+  }
+  close(dir);
+  return -1;
 }
 
 void SingleInstance::Unavailable(const std::string& why) {
@@ -67,8 +82,12 @@ bool SingleInstance::Attempt() {
   if (fd < 0) {
     const int error = errno;
     if (lstat(path, &st) != 0) {
-      if (errno == ENOENT) return false;  // gone meanwhile: try again
-      Unavailable("cannot use the lock file " + path_ + ": " + std::strerror(error));
+      // Nothing there: either it went away meanwhile (try again) or it cannot be made, and then
+      // the reason is the one the system gave (a read-only or full file system, say).
+      const bool vanished = errno == ENOENT && (error == ELOOP || error == ENXIO ||
+                                                error == EISDIR || error == ENOENT);
+      if (vanished) return false;
+      Unavailable("cannot create the lock file " + path_ + ": " + std::strerror(error));
       return true;
     }
     if (S_ISREG(st.st_mode) && st.st_uid == geteuid() && error == EACCES) {
@@ -102,12 +121,13 @@ bool SingleInstance::Attempt() {
 
 bool SingleInstance::Hold(int fd, const struct stat& st) {
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
     close(fd);
-    if (errno == EWOULDBLOCK) {
+    if (error == EWOULDBLOCK) {
       outcome_ = Outcome::AlreadyRunning;
       return true;
     }
-    Unavailable("cannot lock " + path_ + ": " + std::strerror(errno));
+    Unavailable("cannot lock " + path_ + ": " + std::strerror(error));
     return true;
   }
   // Locked: but is it still the file of that name? Another start may have swapped it out as
@@ -128,6 +148,23 @@ bool SingleInstance::Hold(int fd, const struct stat& st) {
 }
 
 bool SingleInstance::Replace(const std::string& kind) {
+  const int dir = LockDirectory();
+  if (dir < 0) {
+    Unavailable(path_ + " is " + kind +
+                " and the runtime directory cannot be locked to replace it");
+    return true;
+  }
+  const bool done = ReplaceInTurn(kind);
+  close(dir);  // the turn ends; our lock, if any, now stands at the name
+  return done;
+}
+
+bool SingleInstance::ReplaceInTurn(const std::string& kind) {
+  // Another start may have put its lock there while we waited for our turn: that is no object
+  // to replace, and the next round opens it as a lock.
+  struct stat now {};
+  if (lstat(path_.c_str(), &now) != 0) return false;
+  if (S_ISREG(now.st_mode) && now.st_uid == geteuid()) return false;
   // A fresh lock of ours, locked before it takes the name, swapped in atomically: whoever opens
   // the name from then on meets our lock. The old object comes out under our temporary name.
   const std::string temporary = path_ + "." + std::to_string(getpid());
@@ -135,9 +172,11 @@ bool SingleInstance::Replace(const std::string& kind) {
   unlink(tmp);
   int fd = open(tmp, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
     if (fd >= 0) close(fd);
     unlink(tmp);
-    Unavailable(path_ + " is " + kind + " and no lock can be made beside it");
+    Unavailable(path_ + " is " + kind +
+                " and no lock can be made beside it: " + std::strerror(error));
     return true;
   }
   auto giveUp = [&](const std::string& why) {
@@ -179,7 +218,7 @@ bool SingleInstance::Replace(const std::string& kind) {
   std::fprintf(stderr, "candelor: %s was %s; replaced it with a new lock file\n", path_.c_str(),
                kind.c_str());
   struct stat mine {};
-  fstat(fd, &mine);
+  if (fstat(fd, &mine) != 0) return giveUp("cannot read the new lock file " + path_);
   return Hold(fd, mine);
 }
 

@@ -28,8 +28,11 @@ class SingleInstance {
   bool Attempt();
   bool Hold(int fd, const struct stat& st);
   bool Replace(const std::string& kind);
+  bool ReplaceInTurn(const std::string& kind);
+  int LockDirectory() const;
   void Unavailable(const std::string& why);
 
+  std::string dir_;
   std::string path_;
   int fd_ = -1;
   Outcome outcome_ = Outcome::First;
