@@ -9,7 +9,7 @@ trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 DESTDIR="$root/install" cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install"
-for f in usr/bin/candelor \
+for f in usr/bin/candelor usr/share/man/man1/candelor.1.gz \
          usr/share/applications/com.tavringroup.Candelor.desktop \
          usr/share/metainfo/com.tavringroup.Candelor.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/com.tavringroup.Candelor.svg; do
@@ -40,7 +40,6 @@ head -n 1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-
 grep -q '^Copyright: .*Tavrin Group Inc\.' "$copyright" || fail "the copyright file names no holder"
 if command -v lintian >/dev/null 2>&1; then
   report=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null)
-  ! grep -q '^E:' <<<"$report" || fail "lintian reports errors: $report"
-  [ -z "$report" ] || echo "lintian: $report"
+  [ -z "$report" ] || fail "lintian reports: $report"
 fi
 echo "install: $(basename "$deb") validates; Depends: $depends"
