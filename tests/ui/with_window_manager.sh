@@ -3,7 +3,7 @@
 # frames, stacking, activation and transient windows as people have them.
 #   with_window_manager.sh TEST [ARG...]
 set -u
-openbox --sm-disable --config-file /dev/null >/dev/null 2>&1 &
+openbox --sm-disable --config-file "$(dirname "$0")/openbox-rc.xml" >/dev/null 2>&1 &
 wm=$!
 trap 'kill "$wm" 2>/dev/null; wait "$wm" 2>/dev/null' EXIT
 # The window manager has taken over once it names itself on the root window.
