@@ -8,7 +8,7 @@ CANDELOR_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenc
   fonts-liberation2)
 CANDELOR_TEST_PACKAGES=(xvfb xauth x11-utils xdotool xclip openbox libx11-dev locales clang
   desktop-file-utils appstream dpkg-dev lintian
-  at-spi2-core python3-pyatspi dbus-daemon
+  at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher espeak-ng
   libclang-rt-14-dev)
 
 # Installs whichever of the given packages are not installed yet; quick when all are there.

@@ -2,7 +2,9 @@
 // with their values, and an announcement when a result has settled on a new value.
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QLineEdit>
 
 #include "core/units.h"
 #include "input/commit.h"
@@ -58,6 +60,122 @@ bool IsResult(Control c) {
 
 }  // namespace
 
+// The calculator's voice: an invisible notification that a screen reader speaks when it shows,
+// wherever the focus is. It takes no focus, no click and no place in the Tab order.
+class Announcer : public QWidget {
+ public:
+  explicit Announcer(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    lower();
+    hide();
+  }
+  void Say(const QString& text) {
+    setAccessibleName(text);
+    hide();
+    show();
+  }
+};
+
+namespace {
+
+// An input box to a screen reader. Qt's own line-edit interface gives its text in attribute runs
+// that end a character short, and a screen reader built the box's line from them ("285" for
+// 2850); this one gives the whole text as one run, and the rest as a line edit does.
+class BoxAccessible : public QAccessibleWidget,
+                      public QAccessibleTextInterface,
+                      public QAccessibleEditableTextInterface {
+ public:
+  explicit BoxAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (t == QAccessible::EditableTextInterface)
+      return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return box()->text();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.editable = true;
+    s.selectableText = true;
+    return s;
+  }
+
+  // Text.
+  void selection(int index, int* start, int* end) const override {
+    *start = *end = 0;
+    if (index != 0 || !box()->hasSelectedText()) return;
+    *start = box()->selectionStart();
+    *end = box()->selectionEnd();
+  }
+  int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int) override { box()->deselect(); }
+  void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+  int cursorPosition() const override { return box()->cursorPosition(); }
+  void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+  QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(box()->text().size()); }
+  QRect characterRect(int offset) const override {
+    // The cursor's place at that offset, as wide as the character.
+    const QFontMetrics metrics = box()->fontMetrics();
+    const QString text = box()->text();
+    const QRect cursor = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int x = cursor.left() + metrics.horizontalAdvance(text.left(offset)) -
+                  metrics.horizontalAdvance(text.left(box()->cursorPosition()));
+    const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
+    return QRect(box()->mapToGlobal(QPoint(x, cursor.top())), QSize(width, cursor.height()));
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    return box()->cursorPositionAt(box()->mapFromGlobal(point));
+  }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+  // Editable text.
+  void deleteText(int start, int end) override { replaceText(start, end, {}); }
+  void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+  void replaceText(int start, int end, const QString& text) override {
+    box()->setSelection(start, end - start);
+    box()->insert(text);  // as if typed: the box's typing limit and checks apply
+  }
+
+ private:
+  QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+QAccessibleInterface* CalculatorAccessible(const QString&, QObject* object) {
+  if (auto* box = dynamic_cast<BoxEdit*>(object)) return new BoxAccessible(box);
+  if (auto* announcer = dynamic_cast<Announcer*>(object))
+    return new QAccessibleWidget(announcer, QAccessible::Notification);
+  return nullptr;
+}
+
+}  // namespace
+
+void MainWindow::InstallAccessibleFactory() {
+  // Before any control exists: an interface, once made, is kept for the control's life.
+  static const bool installed = [] {
+    QAccessible::installFactory(CalculatorAccessible);
+    return true;
+  }();
+  (void)installed;
+}
+
+void MainWindow::BuildAccessibility() {
+  announcer_ = new Announcer(centralWidget());
+  UpdateAccessibleNames();
+}
+
 QString MainWindow::AccessiblePrefix(Control c) const {
   switch (c) {
     case Control::LU:
@@ -80,6 +198,11 @@ QString MainWindow::AccessiblePrefix(Control c) const {
   return group->title();
 }
 
+bool MainWindow::IsSolved(Control c) const {
+  return (c == Control::NOF && IsTimerRunning(Timer::Timer1)) ||
+         (c == Control::LLV && IsTimerRunning(Timer::Timer2));
+}
+
 QString MainWindow::AccessibleName(Control c) const {
   const QString prefix = AccessiblePrefix(c);
   const Control unit = UnitOf(c);
@@ -89,19 +212,24 @@ QString MainWindow::AccessibleName(Control c) const {
     return Spelled(Text(c));
   }
   if (c == Control::LU) return prefix + QStringLiteral(", ") + spelled;
-  if (IsResult(c)) {
-    // A result says its value: "Room Area, 120 square feet".
-    QString name = prefix + QStringLiteral(", ") + FromUtf8(Text(c));
-    if (!spelled.isEmpty() && Text(c) != "--") name += QLatin1Char(' ') + spelled;
-    return name;
-  }
+  // A result says its value; its unit is the caption beside it, which says it once.
+  if (IsResult(c)) return prefix + QStringLiteral(", ") + FromUtf8(Text(c));
   if (!IsTextBox(c)) return prefix.isEmpty() ? widget(c)->accessibleName() : prefix;
   // A box says its unit; its value is its text. The solved box says so, and its value.
   QString name = spelled.isEmpty() ? prefix : prefix + QStringLiteral(", ") + spelled;
-  const bool solved = (c == Control::NOF && IsTimerRunning(Timer::Timer1)) ||
-                      (c == Control::LLV && IsTimerRunning(Timer::Timer2));
-  if (solved) name += QStringLiteral(", solved, ") + FromUtf8(Text(c));
+  if (IsSolved(c)) name += QStringLiteral(", solved, ") + FromUtf8(Text(c));
   return name;
+}
+
+QString MainWindow::Spoken(Control c) const {
+  const QString prefix = AccessiblePrefix(c);
+  if (c == Control::LU) return AccessibleName(c);
+  const Control unit = UnitOf(c);
+  QString value = FromUtf8(Text(c)).trimmed();
+  if (unit != Control::Background && value != QLatin1String("--"))
+    value += QLatin1Char(' ') + Spelled(Text(unit));
+  if (IsSolved(c)) return prefix + QStringLiteral(", solved, ") + value;
+  return prefix + QStringLiteral(", ") + value;
 }
 
 void MainWindow::UpdateAccessibleNames() {
@@ -112,13 +240,38 @@ void MainWindow::UpdateAccessibleNames() {
         (c >= Control::Label1 && c <= Control::Label3)) {
       continue;
     }
-    // Setting a name announces it, so only a name that really changes is set.
     const QString name = AccessibleName(c);
     if (!name.isEmpty() && w->accessibleName() != name) w->setAccessibleName(name);
   }
 }
 
-void MainWindow::NoteChange() {
+void MainWindow::Announce() {
+  UpdateAccessibleNames();
+  // What settled on a new value, in the order of the window: values the program wrote into the
+  // boxes (a unit switch, a catalogue entry), the level unit, the results and the solved value.
+  // The user's own typing is not repeated back.
+  static constexpr Control kOrder[] = {
+      Control::RL,  Control::RW,  Control::RCH, Control::NOL,       Control::LL,  Control::LLD,
+      Control::LDD, Control::COU, Control::LU,  Control::RA,        Control::RCR, Control::LLF,
+      Control::NOF, Control::LLV, Control::FS,  Control::Uniformity};
+  QStringList news;
+  // The start-up values are no news: the first calm only takes note of them.
+  const bool first = std::exchange(primed_, true) == false;
+  for (Control c : kOrder) {
+    const QString now = Spoken(c);
+    QString& before = spoken_[static_cast<std::size_t>(c)];
+    const bool told =
+        IsResult(c) || c == Control::LU || IsSolved(c) || written_[static_cast<std::size_t>(c)];
+    if (told && now != before && !first) news << now;
+    before = now;
+  }
+  written_ = {};
+  if (!news.isEmpty()) announcer_->Say(news.join(QStringLiteral(". ")) + QLatin1Char('.'));
+}
+
+void MainWindow::NoteChange(Control written) {
+  // A box the program rewrote while the user is elsewhere has news to tell.
+  if (IsTextBox(written) && written != focused_) written_[static_cast<std::size_t>(written)] = true;
   // Announce what has settled: half a second after the last change, not every keystroke.
   settle_.start();
 }

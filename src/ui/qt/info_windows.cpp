@@ -154,7 +154,7 @@ InfoWindow* CreateAbout(QWidget* mainWindow, const QString& program, const QStri
   auto* readMeButton = new QPushButton(QStringLiteral("Read Me"), w);
   readMeButton->setObjectName(QStringLiteral("Command2"));
   readMeButton->setGeometry(Twips(3360, 2352, 936, 312));
-  readMeButton->setAutoDefault(false);
+  readMeButton->setAutoDefault(true);  // Enter presses it when it has the focus
   QObject::connect(readMeButton, &QPushButton::clicked, w, [readMe] { readMe(); });
   w->PlaceOverMain();
   return w;

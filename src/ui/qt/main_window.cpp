@@ -35,6 +35,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(8);
   setFont(font);
+  InstallAccessibleFactory();
   BuildControls();
   BuildMenus();
 
@@ -57,7 +58,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   };
   settle_.setSingleShot(true);
   settle_.setInterval(500);
-  connect(&settle_, &QTimer::timeout, this, [this] { UpdateAccessibleNames(); });
+  connect(&settle_, &QTimer::timeout, this, [this] { Announce(); });
 
   Program = QStringLiteral("Candelor");
   Version = QStringLiteral("Version: %1.%2.%3")
@@ -229,6 +230,7 @@ void MainWindow::SetText(Control c, std::string_view text) {
   QWidget* w = widget(c);
   const QString t = FromUtf8(text);
   if (auto* e = dynamic_cast<BoxEdit*>(w)) {
+    if (e->text() != t) NoteChange(c);
     e->WriteText(t);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     if (l->text() == t) return;  // an unchanged result repaints nothing

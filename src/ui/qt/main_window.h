@@ -29,6 +29,8 @@ class QRadioButton;
 
 namespace candelor::qt {
 
+class Announcer;
+
 class MainWindow : public QMainWindow, public Form {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
@@ -90,8 +92,17 @@ class MainWindow : public QMainWindow, public Form {
   QString AccessibleName(Control c) const;
   void DescribeForAccessibility(Control c);
   void UpdateAccessibleNames();
-  // Something a screen reader may announce changed; the names follow once it has settled.
-  void NoteChange();
+  // What a screen reader says of a value when it changes: "Room Area, 120 square feet".
+  QString Spoken(Control c) const;
+  bool IsSolved(Control c) const;
+  // The screen reader's own voice for what changed, and the box accessible text for Qt's.
+  void BuildAccessibility();
+  static void InstallAccessibleFactory();
+  // Says what settled on a new value since the last time, if anything did.
+  void Announce();
+  // Something a screen reader may announce changed (a box the program wrote, if named); it is
+  // announced once it has settled.
+  void NoteChange(Control written = Control::Background);
   void EndProgram();
   void Centre();
   // A control of this window received the keyboard focus.
@@ -111,8 +122,12 @@ class MainWindow : public QMainWindow, public Form {
   Control focused_ = Control::Background;  // the control the logic was last told has the focus
   Control pressed_ = Control::Background;  // the term a mouse button went down on
   QTimer settle_;                          // half a second of calm before names are announced
-  QElapsedTimer shown_;                    // since start-up, while a window manager frames us
-  QMargins centredFrame_;                  // the frame the window was last centred with
+  Announcer* announcer_ = nullptr;
+  bool primed_ = false;                        // the start-up values have been taken note of
+  std::array<QString, kControlCount> spoken_;  // what was last said of each value
+  std::array<bool, kControlCount> written_{};  // boxes the program rewrote since then
+  QElapsedTimer shown_;                        // since start-up, while a window manager frames us
+  QMargins centredFrame_;                      // the frame the window was last centred with
   QPointer<QDialog> howto_;
   QPointer<QDialog> disclaimer_;
   QMenu* lampMenu_ = nullptr;

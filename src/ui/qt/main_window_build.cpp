@@ -189,7 +189,7 @@ void MainWindow::BuildControls() {
   }
 
   for (int i = 0; i < kControlCount; ++i) DescribeForAccessibility(static_cast<Control>(i));
-  UpdateAccessibleNames();
+  BuildAccessibility();
 
   // Tab order: the input boxes, the level unit, the unit options, the job box, the button.
   QWidget* previous = nullptr;
@@ -265,6 +265,8 @@ void MainWindow::BuildMenus() {
   help("&How to use this software", "mnuHou",
        [this] { OpenModeless(howto_, [this] { return CreateHowto(this); }); });
   help("&About Candelor", "mnuAbout", [this] { OpenAbout(); });
+  // The spacing explanation from the keyboard: the spacing is a label, which takes no focus.
+  help("&Spacing and uniformity", "mnuSpacing", [this] { calc_.HelpRequested(Control::FS); });
 }
 
 void MainWindow::OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create) {
