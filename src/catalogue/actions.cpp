@@ -2,12 +2,9 @@
 
 #include "core/driver.h"
 #include "core/text.h"
+#include "core/texts.h"
 
 namespace candelor {
-
-Message LampReadMeMessage() {
-  return {std::string(kLampReadMeText), std::string(kApplicationTitle), MessageIcon::Information};
-}
 
 Message LevelAdviceMessage() {
   return {std::string(kLevelAdviceText), std::string(kApplicationTitle), MessageIcon::Information};

@@ -20,7 +20,4 @@ void LampReadMeChosen(Session& s);
 // tasks, then the focus returns to the level box.
 void LevelChosen(Session& s, const RecommendedLevel& level);
 
-Message LampReadMeMessage();
-Message LevelAdviceMessage();
-
 }  // namespace candelor

@@ -41,11 +41,8 @@ struct LampChoice {
 };
 std::vector<LampChoice> AllLamps();
 
-// The read-me entry at the top of the lamp menu, and its message.
+// The read-me entry at the top of the lamp menu.
 inline constexpr std::string_view kLampReadMeName = "mnureadme";
 inline constexpr std::string_view kLampReadMeCaption = "&Read me first";
-inline constexpr std::string_view kLampReadMeText =
-    "The Lamp Lumen and LLD values provided here are for estimating purposes only. Consult the "
-    "lamp manufacturer for exact information.";
 
 }  // namespace candelor

@@ -34,8 +34,4 @@ const std::vector<LevelGroup>& LevelCatalogue();
 // Every recommended level, in menu order.
 std::vector<const RecommendedLevel*> AllLevels();
 
-inline constexpr std::string_view kLevelAdviceText =
-    "Consider using combination of task and general lighting to achieve the lighting level "
-    "suggested.";
-
 }  // namespace candelor

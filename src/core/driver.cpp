@@ -5,11 +5,10 @@
 
 #include "core/model.h"
 #include "core/text.h"
+#include "core/texts.h"
 
 namespace candelor {
 namespace {
-
-constexpr std::string_view kDataTitle = "Data Input error. Verify";
 
 // The inputs of one tick, read from the texts as the parsing rules say. Empty when a count
 // does not fit its integer width, which the tick treats as bad data.
@@ -89,16 +88,6 @@ void DataError(Session& s, const Message& m, Timer running) {
 
 }  // namespace
 
-Message IncorrectDataMessage() {
-  return {"Incorrect data. Verify", std::string(kDataTitle), MessageIcon::Warning};
-}
-Message VerifyDataMessage() {
-  return {"Verify Data", std::string(kDataTitle), MessageIcon::Warning};
-}
-Message OutOfRangeMessage() {
-  return {"Sorry input data is out of this calculator range", std::string(kDataTitle),
-          MessageIcon::Warning};
-}
 
 std::string ClockLine(const LocalDateTime& t, int blanksBeforeHour) {
   static constexpr std::array<std::string_view, 7> kDays = {

@@ -26,11 +26,6 @@ void TickRecovery(Session& s);
 // Timer4: focus and select the box of the pending focus.
 void TickDeferredFocus(Session& s);
 
-// Messages of the driver.
-Message IncorrectDataMessage();
-Message VerifyDataMessage();
-Message OutOfRangeMessage();
-
 // The clock line written by the ticks: " dddd,  mmmm  dd,   h:mm" (three blanks before the hour
 // when finding luminaires, two when finding the level).
 std::string ClockLine(const LocalDateTime& t, int blanksBeforeHour);

@@ -41,6 +41,10 @@ struct Message {
 // The title of every message box that has none of its own.
 inline constexpr std::string_view kApplicationTitle = "TavrinGroup";
 
+// A key pressed in a box: the luminaires and level boxes choose the solving direction, and the
+// Up and Down arrows step. The key then goes on to the box as usual.
+enum class Key { Up, Down, Other };
+
 // Text alignment of the hint panel: left for hints, centred for the close prompt.
 enum class Alignment { LeftMiddle, CentreMiddle };
 

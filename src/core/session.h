@@ -44,7 +44,4 @@ class Session {
   int openMessages_ = 0;
 };
 
-// The blank hint that clears the status panel.
-inline constexpr std::string_view kBlankHint = "  ";
-
 }  // namespace candelor

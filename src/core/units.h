@@ -17,12 +17,4 @@ void ConvertRoomUnits(Session& s, UnitSystem units);
 // other unit, ties to even, written into the level box, which then gets the focus.
 void ToggleLevelUnit(Session& s);
 
-// The focus hints of the unit controls.
-inline constexpr std::string_view kImperialFocusHint = " Imperial system - Press Arrow to change.";
-inline constexpr std::string_view kMetricFocusHint = " Metric system. Press Arrow to change.";
-inline constexpr std::string_view kFootCandleFocusHint =
-    " Foot-candle.  Press Enter to change to Lux.";
-inline constexpr std::string_view kLuxFocusHint =
-    " Lux. Also called meter-candle. Press Enter to change to FC.";
-
 }  // namespace candelor

@@ -8,8 +8,6 @@
 namespace candelor {
 namespace {
 
-constexpr std::string_view kDataTitle = "Data Input error. Verify";
-
 // Value of a text for a single quantity, rounded to single as it is stored.
 float SingleOf(std::string_view text) {
   return ToSingle(LeadingValue(text));
@@ -190,28 +188,6 @@ void CommitLampCount(Session& s) {
 
 }  // namespace
 
-Message GreaterThanZeroMessage() {
-  return {"This Value must be greater then 0", std::string(kDataTitle), MessageIcon::Warning};
-}
-Message LessThanTenThousandMessage() {
-  return {"This Value must be less then 10000", std::string(kDataTitle), MessageIcon::Warning};
-}
-Message DepreciationRangeMessage() {
-  return {"This Value must be between 0.01 and 1", std::string(kDataTitle), MessageIcon::Warning};
-}
-Message UtilizationRangeMessage() {
-  return {
-      "This Value must be between 0.01 and 1.4  \r\n"
-      "Values greater than one are only acceptable for some LED powered luminaires.\r\n"
-      "For traditional light sources the COU is always below 1",
-      "Please correct input", MessageIcon::Warning};
-}
-Message CavityTooHighMessage() {
-  return {
-      "The RCR value is unrealistically high. The Zonal Cavity Calculation Method is "
-      "intended for rooms with RCR value in the 0...10 range.",
-      std::string(kDataTitle), MessageIcon::Error};
-}
 
 void CommitBox(Session& s, Control box) {
   switch (box) {

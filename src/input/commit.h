@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session.h"
+#include "core/texts.h"
 
 namespace candelor {
 
@@ -11,17 +12,5 @@ void CommitBox(Session& s, Control box);
 
 // What a box does when it receives the focus; the commits call it after a repair.
 void FocusBehaviour(Session& s, Control box);
-
-// The range messages of the commits.
-Message GreaterThanZeroMessage();      // M1
-Message LessThanTenThousandMessage();  // M2
-Message DepreciationRangeMessage();    // M3
-Message UtilizationRangeMessage();     // M4
-Message CavityTooHighMessage();        // M5
-
-// The hint that room length shows when it gains the focus.
-inline constexpr std::string_view kRoomLengthHint =
-    " Use keyboard arrows to scroll the values in active boxes. Use Tab key to switch between "
-    "boxes.";
 
 }  // namespace candelor

@@ -29,9 +29,6 @@ inline constexpr std::int32_t kMaxLampLumens = 999999;
 // selects the value.
 void StepBox(Session& s, Control box, StepDirection d);
 
-// A key pressed in a box: the luminaires and level boxes choose the solving direction, and the
-// Up and Down arrows step. The key then goes on to the box as usual.
-enum class Key { Up, Down, Other };
 void KeyInBox(Session& s, Control box, Key key);
 
 }  // namespace candelor

@@ -1,11 +1,11 @@
 #include "report/report.h"
+#include "core/texts.h"
 
 namespace candelor {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kRule = "=============================================================";
-constexpr std::string_view kPasteTitle = "Pasting Calculation to Clipboard";
 
 }  // namespace
 
@@ -64,17 +64,6 @@ ReportFields ReadReportFields(const Session& s) {
   return f;
 }
 
-Message PasteConfirmationMessage() {
-  return {"Click OK to override current clipboard content\r\nClick Cancel to abort",
-          std::string(kPasteTitle), MessageIcon::Warning, MessageButtons::OkCancel};
-}
-
-Message ClipboardUnavailableMessage() {
-  return {
-      "The clipboard is not available at the moment, so the calculation was not placed on "
-      "it. Please try again.",
-      std::string(kPasteTitle), MessageIcon::Warning, MessageButtons::Ok};
-}
 
 void PasteCalculationReport(Session& s) {
   // The timestamp is that of the click, taken before the confirmation.

@@ -27,7 +27,4 @@ ReportFields ReadReportFields(const Session& s);
 // case leave the job box focused with its text selected.
 void PasteCalculationReport(Session& s);
 
-Message PasteConfirmationMessage();
-Message ClipboardUnavailableMessage();
-
 }  // namespace candelor

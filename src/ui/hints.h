@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/form.h"
+#include "core/texts.h"
 
 namespace candelor {
 
@@ -17,14 +18,7 @@ std::optional<Message> TermExplanation(Control c);
 // The explanation F1 opens from a box or a result: that of the term it belongs to, if any.
 std::optional<Message> HelpFor(Control c);
 
-// The close prompt of the hint panel, shown centred while the mouse is over it.
-inline constexpr std::string_view kClosePrompt =
-    " C L I C K   H E R E   T O    C L O S E   T H E   C A L C U L A T O R";
 
-// The hint of the job box, on mouse-over and on every change of its text.
-inline constexpr std::string_view kJobHint =
-    "   Use this box to set job name and/or Room name/number if needed before pasting to "
-    "clipboard";
 
 // Mouse pointers over the framed groups, in the toolkit's numbering of standard pointers.
 enum class Pointer { Default, Arrow = 1, Icon = 4, ArrowQuestion = 14 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/actions.h"
+#include "core/texts.h"
 #include "support/harness.h"
 
 namespace candelor {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/texts.h"
 #include "support/harness.h"
 
 namespace candelor {

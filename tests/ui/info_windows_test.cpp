@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/texts.h"
 #include "report/report.h"
 #include "ui/info_texts.h"
 #include "ui/qt/info_windows.h"

@@ -6,8 +6,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "core/units.h"
-#include "input/commit.h"
+#include "core/texts.h"
 #include "ui/hints.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/twips.h"

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QMessageBox>
 #include <cerrno>
 #include <cstdio>
@@ -57,17 +56,6 @@ void HoldBackStartUpMessages(QtMsgType type, const QMessageLogContext& context,
   }
   gHeldBack.append({type, QByteArray(context.category), message});
 }
-
-}  // namespace
-
-QIcon ApplicationIcon() {
-  if (QApplication::windowIcon().isNull()) {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/candelor-64.png")));
-  }
-  return QApplication::windowIcon();
-}
-
-namespace {
 
 // A launcher may start us with standard input, output or error closed: the display connection
 // or the lock would then take descriptor 2, and every warning would be written into it.

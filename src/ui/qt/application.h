@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QIcon>
 #include <functional>
 
 namespace candelor::qt {
 
 class MainWindow;
-
-// The application icon, decoded once and kept by the application for every window and message box.
-QIcon ApplicationIcon();
 
 // The whole program: single-instance check, the main window, start-up and the event loop.
 // `started`, when given, is called once the window is shown and started (the start-up

@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -13,21 +12,21 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
-#include "core/units.h"
-#include "input/commit.h"
-#include "ui/hints.h"
-#include "ui/qt/application.h"
-#include "ui/qt/info_windows.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/twips.h"
 
 namespace candelor::qt {
+
+QIcon ApplicationIcon() {
+  if (QApplication::windowIcon().isNull()) {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/candelor-64.png")));
+  }
+  return QApplication::windowIcon();
+}
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Candelor - Zonal Cavity Method"));

@@ -10,6 +10,7 @@
 // The window adds no calculation of its own.
 
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMargins>
 #include <QPointer>
@@ -30,6 +31,10 @@ class QRadioButton;
 namespace candelor::qt {
 
 class Announcer;
+
+// The application icon, decoded once and kept by the application for every window and message
+// box.
+QIcon ApplicationIcon();
 
 class MainWindow : public QMainWindow, public Form {
  public:

@@ -1,25 +1,21 @@
 #include "ui/qt/main_window.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
-#include <QCloseEvent>
-#include <QDateTime>
+#include <QCursor>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
-#include <QLocale>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
+#include <functional>
+#include <variant>
 
-#include "core/units.h"
-#include "input/commit.h"
+#include "catalogue/lamps.h"
+#include "catalogue/levels.h"
 #include "ui/hints.h"
 #include "ui/qt/info_windows.h"
 #include "ui/qt/twips.h"

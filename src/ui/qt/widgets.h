@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "core/controls.h"
-#include "input/stepping.h"
+#include "core/form.h"
 
 class QToolButton;
 
