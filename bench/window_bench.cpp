@@ -87,7 +87,6 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   MainWindow w;
-  w.messageHook = [](const candelor::Message&) { return candelor::MessageAnswer::Ok; };
   w.show();
   QApplication::setActiveWindow(&w);
   if (!QTest::qWaitForWindowExposed(&w)) return 1;

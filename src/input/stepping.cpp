@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/driver.h"
 #include "core/text.h"
@@ -11,11 +12,6 @@ namespace {
 
 constexpr bool Down(StepDirection d) {
   return d == StepDirection::Down;
-}
-
-// RoundHalfEven carried in a wide integer, so no grid position can wrap.
-double Nearest(double x) {
-  return RoundHalfEven(x);
 }
 
 std::int32_t LampLumensBand(std::int32_t v) {
@@ -29,7 +25,7 @@ std::int32_t LampLumensBand(std::int32_t v) {
 template <typename Int>
 Int ClampedRound(double x) {
   double r = RoundHalfEven(x);
-  if (!(r == r)) return 0;
+  if (std::isnan(r)) return 0;
   r = std::clamp(r, static_cast<double>(std::numeric_limits<Int>::min()),
                  static_cast<double>(std::numeric_limits<Int>::max()));
   return static_cast<Int>(r);
@@ -41,11 +37,11 @@ float StepRoomSide(float v, StepDirection d) {
   const double x = v;
   if (Down(d)) {
     if (v < 2.0f) return 1.0f;
-    if (v < 35.0f) return ToSingle(Nearest(10 * x - 10) / 10);
-    if (v < 90.0f) return ToSingle(Nearest(x / 5 - 1) * 5);
-    return ToSingle(Nearest(x / 10 - 1) * 10);
+    if (v < 35.0f) return ToSingle(RoundHalfEven(10 * x - 10) / 10);
+    if (v < 90.0f) return ToSingle(RoundHalfEven(x / 5 - 1) * 5);
+    return ToSingle(RoundHalfEven(x / 10 - 1) * 10);
   }
-  if (v < 35.0f) return ToSingle(Nearest(10 * x + 10) / 10);
+  if (v < 35.0f) return ToSingle(RoundHalfEven(10 * x + 10) / 10);
   if (v < 90.0f) return ToSingle(std::floor(x / 5 + 1) * 5);
   if (v <= 9989.0f) return ToSingle(std::floor(x / 10 + 1) * 10);
   return 9999.0f;
@@ -55,11 +51,11 @@ float StepCavityHeight(float v, StepDirection d) {
   const double x = v;
   if (Down(d)) {
     if (v < 3.0f) return 2.75f;
-    if (v < 11.0f) return ToSingle((Nearest(x / 0.25) - 1) * 0.25);
-    return ToSingle((Nearest(x / 0.5) - 1) * 0.5);
+    if (v < 11.0f) return ToSingle((RoundHalfEven(x / 0.25) - 1) * 0.25);
+    return ToSingle((RoundHalfEven(x / 0.5) - 1) * 0.5);
   }
-  if (v < 11.0f) return ToSingle((Nearest(x / 0.25) + 1) * 0.25);
-  return ToSingle((Nearest(x / 0.5) + 1) * 0.5);
+  if (v < 11.0f) return ToSingle((RoundHalfEven(x / 0.25) + 1) * 0.25);
+  return ToSingle((RoundHalfEven(x / 0.5) + 1) * 0.5);
 }
 
 float StepUtilization(float v, StepDirection d) {
@@ -69,8 +65,8 @@ float StepUtilization(float v, StepDirection d) {
 
 float StepDepreciation(float v, StepDirection d) {
   const double x = v;
-  if (Down(d)) return v <= 0.05f ? 0.04f : ToSingle(Nearest(100 * x - 1) / 100);
-  return v < 0.99f ? ToSingle(Nearest(100 * x + 1) / 100) : 0.99f;
+  if (Down(d)) return v <= 0.05f ? 0.04f : ToSingle(RoundHalfEven(100 * x - 1) / 100);
+  return v < 0.99f ? ToSingle(RoundHalfEven(100 * x + 1) / 100) : 0.99f;
 }
 
 std::int32_t StepLampLumens(std::int32_t v, StepDirection d) {
@@ -93,7 +89,7 @@ float StepLuminaires(float v, StepDirection d) {
   const double x = v;
   if (Down(d)) {
     if (v <= 2.0f) return 1.0f;
-    if (v <= 1000.0f) return ToSingle(Nearest(x - 1));
+    if (v <= 1000.0f) return ToSingle(RoundHalfEven(x - 1));
     return ToSingle(x - 10);
   }
   return ToSingle(std::floor(x + 1));
@@ -104,11 +100,11 @@ float StepLevel(float v, StepDirection d) {
   if (Down(d)) {
     if (v <= 1.0f) return 1.0f;
     if (v < 35.0f) return ToSingle(std::floor(10 * x - 10) / 10);
-    if (v < 100.0f) return ToSingle(Nearest(x / 5 - 1) * 5);
-    if (v < 1000.0f) return ToSingle(Nearest(x / 10 - 1) * 10);
+    if (v < 100.0f) return ToSingle(RoundHalfEven(x / 5 - 1) * 5);
+    if (v < 1000.0f) return ToSingle(RoundHalfEven(x / 10 - 1) * 10);
     return ToSingle(x - 100);
   }
-  if (v < 35.0f) return ToSingle(Nearest(10 * x + 10) / 10);
+  if (v < 35.0f) return ToSingle(RoundHalfEven(10 * x + 10) / 10);
   if (v < 100.0f) return ToSingle(std::floor(x / 5 + 1) * 5);
   if (v < 1000.0f) return ToSingle(std::floor(x / 10 + 1) * 10);
   return ToSingle(x + 100);

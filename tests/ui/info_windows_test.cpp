@@ -37,15 +37,15 @@ QString Display(std::string_view s) {
 
 TEST_F(WindowTest, PasteToClipboardWithOkAndWithCancel) {
   QGuiApplication::clipboard()->setText(QStringLiteral("previous"));
-  answer = MessageAnswer::Cancel;
+  boxes.fallback = MessageAnswer::Cancel;
   QTest::mouseClick(W(Control::PasteClip), Qt::LeftButton);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], PasteConfirmationMessage());
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], PasteConfirmationMessage());
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "previous");
-  EXPECT_EQ(QApplication::focusWidget(), W(Control::Job));
+  EXPECT_EQ(window->focusWidget(), W(Control::Job));  // offscreen, no window is active again
   EXPECT_EQ(Box(Control::Job)->selectedText(), "Job and/or Room Name");
 
-  answer = MessageAnswer::Ok;
+  boxes.fallback = MessageAnswer::Ok;
   QTest::keyClicks(W(Control::Job), QStringLiteral("Office 12"));
   EXPECT_EQ(Text(Control::Stat).toStdString(),
             "   Use this box to set job name and/or Room name/number if needed before pasting to "
@@ -73,13 +73,13 @@ TEST_F(WindowTest, TimestampFollowsThePinnedLocale) {
 
 TEST_F(WindowTest, ExplanationsOpenFromTheGroupsNotFromTheirBoxes) {
   QTest::mouseClick(W(Control::Frame3D7), Qt::LeftButton, {}, QPoint(4, 4));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].title, "Coefficient of Utilization (COU)");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].title, "Coefficient of Utilization (COU)");
   QTest::mouseClick(W(Control::COU), Qt::LeftButton);
-  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(Messages().size(), 1u);
   QTest::mouseClick(W(Control::FS), Qt::LeftButton);
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[1].title, "Equal Luminaire Spacing");
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].title, "Equal Luminaire Spacing");
   EXPECT_EQ(W(Control::Frame3D7)->cursor().shape(), Qt::WhatsThisCursor);
   EXPECT_EQ(W(Control::Frame3D10)->cursor().shape(), Qt::WhatsThisCursor);
   EXPECT_EQ(W(Control::Frame3D15)->cursor().shape(), Qt::BitmapCursor);
@@ -120,7 +120,7 @@ TEST_F(WindowTest, HowtoIsModelessAndComesToTheFrontWhenChosenAgain) {
 TEST_F(WindowTest, TheCloseBoxEndsTheProgramEvenWithTheHowtoOpen) {
   HelpAction(*window, "mnuHou")->trigger();
   window->close();
-  EXPECT_TRUE(exited);
+  EXPECT_TRUE(Ended());
 }
 
 TEST_F(WindowTest, DisclaimerClosesOnItsBackgroundAndNothingIsClipped) {

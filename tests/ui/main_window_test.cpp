@@ -31,7 +31,7 @@ TEST_F(WindowTest, OpensWithTheStartUpTextsAndSolvesWithinATick) {
   EXPECT_EQ(Text(Control::Uniformity), "1.05");
   EXPECT_TRUE(Text(Control::LabelTime).startsWith(QLatin1Char(' ')));
   EXPECT_EQ(window->Version, "Version: 1.0.0");
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(WindowTest, TabVisitsTheControlsInOrder) {
@@ -68,8 +68,8 @@ TEST_F(WindowTest, TypingCommitsKeystrokeByKeystroke) {
 
 TEST_F(WindowTest, ARefusedValueShowsItsMessageThenIsPutBackSelected) {
   QTest::keyClicks(W(Control::RL), QStringLiteral("0"));
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], GreaterThanZeroMessage());
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], GreaterThanZeroMessage());
   EXPECT_EQ(Text(Control::RL), "10");
   EXPECT_EQ(Box(Control::RL)->selectedText(), "10");
   EXPECT_EQ(Text(Control::Stat), QString::fromUtf8(kRoomLengthHint.data()));
@@ -169,7 +169,7 @@ TEST_F(WindowTest, EnterAndSpacePressTheLevelUnitButton) {
 
 TEST_F(WindowTest, AClickOnTheHintPanelEndsTheProgram) {
   QTest::mouseClick(W(Control::Stat), Qt::LeftButton);
-  EXPECT_TRUE(exited);
+  EXPECT_TRUE(Ended());
   EXPECT_FALSE(window->IsTimerRunning(Timer::Timer1));
 }
 
@@ -177,8 +177,8 @@ TEST_F(WindowTest, ADataErrorGoesThroughOneMessageAndRecovers) {
   Box(Control::LLV)->setFocus();
   Box(Control::LLV)->selectAll();
   QTest::keyClicks(W(Control::LLV), QStringLiteral("0"));
-  EXPECT_TRUE(Eventually([&] { return messages.size() == std::size_t{1}; }));
-  EXPECT_EQ(messages[0], IncorrectDataMessage());
+  EXPECT_TRUE(Eventually([&] { return Messages().size() == std::size_t{1}; }));
+  EXPECT_EQ(Messages()[0], IncorrectDataMessage());
   EXPECT_TRUE(window->IsTimerRunning(Timer::Timer3));
   EXPECT_FALSE(window->IsTimerRunning(Timer::Timer1));
 }
@@ -267,61 +267,42 @@ TEST_F(WindowTest, ATickWhoseResultsDidNotChangeRepaintsNothing) {
 }
 
 // The calculator's messages in a real modal box: kind of icon, texts, buttons, the answer (OK by
-// the Return key, Cancel by a click), and the application's icon on the box.
+// the Return key, Cancel by Escape), and the application's icon on the box.
 TEST_F(WindowTest, MessagesShowInARealModalBox) {
-  window->messageHook = nullptr;
   struct Case {
     Message message;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton press;
     MessageAnswer answer;
   };
   const Case cases[] = {
-      {GreaterThanZeroMessage(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok,
-       MessageAnswer::Ok},
-      {CavityTooHighMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
-       MessageAnswer::Ok},
+      {GreaterThanZeroMessage(), QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok},
+      {CavityTooHighMessage(), QMessageBox::Critical, QMessageBox::Ok, MessageAnswer::Ok},
       {PasteConfirmationMessage(), QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
-       QMessageBox::Cancel, MessageAnswer::Cancel},
+       MessageAnswer::Cancel},
       {PasteConfirmationMessage(), QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
-       QMessageBox::Ok, MessageAnswer::Ok},
+       MessageAnswer::Ok},
       {{"Information", "TavrinGroup", MessageIcon::Information, MessageButtons::Ok},
        QMessageBox::Information,
-       QMessageBox::Ok,
        QMessageBox::Ok,
        MessageAnswer::Ok},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message.text);
-    QMessageBox* seen = nullptr;
-    QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     bool hasAppIcon = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!seen) return;
-      poll.stop();
-      title = seen->windowTitle();
-      text = seen->text();
+    boxes.whileOpen = [&](QMessageBox* seen) {
       icon = seen->icon();
       buttons = seen->standardButtons();
       hasAppIcon = seen->windowIcon().cacheKey() == window->windowIcon().cacheKey() &&
                    !seen->windowIcon().isNull();
-      if (c.press == QMessageBox::Ok) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : seen, Qt::Key_Return);
-      } else {
-        seen->button(c.press)->click();
-      }
-    });
-    poll.start(10);
+    };
+    boxes.answers = {c.answer};
+    const std::size_t before = boxes.shown.size();
     const MessageAnswer answer = window->ShowMessage(c.message);
-    ASSERT_NE(seen, nullptr);
-    EXPECT_EQ(title.toStdString(), c.message.title);
-    EXPECT_EQ(text.toStdString(), c.message.text);
+    ASSERT_EQ(boxes.shown.size(), before + 1);
+    EXPECT_EQ(boxes.shown.back().message, c.message);
     EXPECT_EQ(icon, c.icon);
     EXPECT_EQ(buttons, c.buttons);
     EXPECT_TRUE(hasAppIcon);

@@ -123,7 +123,7 @@ TEST_F(WindowTest, ALevelByAccessKeysFillsTheLevelAndSolvesLuminaires) {
   QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_K);
   EXPECT_TRUE(Eventually([this] { return Text(Control::LLV) == QStringLiteral("60"); }));
   EXPECT_TRUE(Eventually([this] { return window->focusWidget() == W(Control::LLV); }));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

@@ -45,6 +45,7 @@
 
 #include "support/harness.h"
 #include "support/script.h"
+#include "ui/box_watcher.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/twips.h"
@@ -54,17 +55,11 @@
 namespace candelor::qt {
 namespace {
 
-using testing::HeadlessPlayer;
-using testing::ScriptEvent;
-using testing::Target;
+using candelor::testing::HeadlessPlayer;
+using candelor::testing::ScriptEvent;
+using candelor::testing::Target;
 
-// A message as shown, and how it was answered.
-struct Shown {
-  Message message;
-  MessageAnswer answer = MessageAnswer::Ok;
-  bool linesAsGiven = true;  // an explanation shows each of its lines unwrapped
-  bool operator==(const Shown&) const = default;
-};
+using Shown = qt::testing::BoxWatcher::Shown;
 
 // Everything the two forms are compared by.
 struct Snapshot {
@@ -186,7 +181,6 @@ class Replay {
  public:
   Replay() {
     window_ = std::make_unique<MainWindow>();
-    window_->exitHook = [this] { exited_ = true; };
     window_->show();
     window_->activateWindow();
     QApplication::setActiveWindow(window_.get());
@@ -232,13 +226,14 @@ class Replay {
       }
     }
     qApp->installEventFilter(&gate_);
-    watcher_.setInterval(2);
-    QObject::connect(&watcher_, &QTimer::timeout, [this] { AnswerOpenBox(); });
-    watcher_.start();
+    boxes_.whileOpen = [this](QMessageBox* box) {
+      if (boxShot_.empty()) return;
+      [[maybe_unused]] const bool drawn = QTest::qWaitForWindowExposed(box);
+      Shoot(std::exchange(boxShot_, std::string()));
+    };
   }
 
   ~Replay() {
-    watcher_.stop();
     qApp->removeEventFilter(&gate_);
     window_.reset();
   }
@@ -253,22 +248,33 @@ class Replay {
       return;
     }
     if (e.verb == "wait") {
-      QTest::qWait(static_cast<int>(testing::NumberFrom(e.arg, 20000)));
+      QTest::qWait(static_cast<int>(candelor::testing::NumberFrom(e.arg, 20000)));
       return ActivateAsAWindowManager();  // a tick's message may have come and gone
     }
-    if (e.verb == "cancelreport") answers_.push_back(MessageAnswer::Cancel);
+    if (e.verb == "cancelreport") boxes_.answers.push_back(MessageAnswer::Cancel);
     gate_.closed = true;
     delivering_ = true;
     Deliver(e);
     delivering_ = false;
-    answers_.clear();
+    boxes_.answers.clear();
     PassAnswers();
     player_.Play(e);
     gate_.Open();
     ActivateAsAWindowManager();
   }
 
-  bool Ended() const { return exited_ || player_.exited(); }
+  bool Ended() const { return Exited() || player_.exited(); }
+  // The program ended as it really ends: its window is gone.
+  bool Exited() const { return !window_->isVisible(); }
+
+  // Once the program has ended nothing of its window is seen and nothing ticks.
+  static void Ended(Snapshot& s) {
+    s.texts = {};
+    s.focused = Control::Background;
+    s.selection = {};
+    s.alignment = Alignment::LeftMiddle;
+    s.tickers = {};
+  }
 
   Snapshot Headless() const {
     Snapshot s;
@@ -283,7 +289,7 @@ class Replay {
     }
     s.clipboard = Comparable(form.clipboard);
     s.exited = player_.exited();
-    if (s.exited) s.tickers = {};                           // the program has ended: nothing ticks
+    if (s.exited) Ended(s);
     s.texts[static_cast<int>(Control::LabelTime)].clear();  // a virtual clock against a real one
     return s;
   }
@@ -303,8 +309,9 @@ class Replay {
     s.alignment =
         (stat->alignment() & Qt::AlignHCenter) ? Alignment::CentreMiddle : Alignment::LeftMiddle;
     for (int t = 0; t < 4; ++t) s.tickers[t] = window_->IsTimerRunning(static_cast<Timer>(t));
-    s.messages = shown_;
-    s.exited = exited_;
+    s.messages = boxes_.shown;
+    s.exited = Exited();
+    if (s.exited) Ended(s);
     s.texts[static_cast<int>(Control::LabelTime)].clear();  // real time: see Headless()
     return s;
   }
@@ -312,45 +319,14 @@ class Replay {
  private:
   // The answers the real window's boxes were given go to the headless form's next messages.
   void PassAnswers() {
-    for (; passed_ < shown_.size(); ++passed_) {
-      h_.form.ScriptAnswer(shown_[passed_].answer);
-      given_.push_back(shown_[passed_].answer);
+    for (; passed_ < boxes_.shown.size(); ++passed_) {
+      h_.form.ScriptAnswer(boxes_.shown[passed_].answer);
+      given_.push_back(boxes_.shown[passed_].answer);
     }
   }
 
   void Fire(Timer t) {
     if (h_.form.IsTimerRunning(t)) h_.calc.TimerFired(t);
-  }
-
-  // A real modal message box is open: note it and answer it with a key, as a user would.
-  void AnswerOpenBox() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || box == answering_ || !box->isVisible() || !box->windowHandle()) return;
-    answering_ = box;
-    Shown s;
-    s.message.text = box->text().toStdString();
-    s.message.title = box->windowTitle().toStdString();
-    s.message.icon = box->icon() == QMessageBox::Information ? MessageIcon::Information
-                     : box->icon() == QMessageBox::Critical  ? MessageIcon::Error
-                                                             : MessageIcon::Warning;
-    s.message.buttons = box->standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel)
-                            ? MessageButtons::OkCancel
-                            : MessageButtons::Ok;
-    if (s.message.icon == MessageIcon::Information) {
-      auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-      s.linesAsGiven = label && !label->wordWrap();
-    }
-    if (!answers_.empty()) {
-      s.answer = answers_.front();
-      answers_.pop_front();
-    }
-    shown_.push_back(s);
-    if (!boxShot_.empty()) {
-      [[maybe_unused]] const bool drawn = QTest::qWaitForWindowExposed(box);
-      Shoot(std::exchange(boxShot_, std::string()));
-    }
-    QTest::keyClick(box->windowHandle(),
-                    s.answer == MessageAnswer::Ok ? Qt::Key_Return : Qt::Key_Escape);
   }
 
   QWindow* Main() const { return window_->windowHandle(); }
@@ -457,7 +433,7 @@ class Replay {
   }
 
   void TypeText(std::string_view utf8) {
-    const std::u16string all = testing::ToUtf16(utf8);
+    const std::u16string all = candelor::testing::ToUtf16(utf8);
     for (std::size_t i = 0; i < all.size(); ++i) {
       const bool pair = all[i] >= 0xD800 && all[i] <= 0xDBFF && i + 1 < all.size();
       const std::u16string piece = all.substr(i, pair ? 2 : 1);
@@ -485,8 +461,8 @@ class Replay {
   }
 
   // A right click at the end of a box's text, then an entry of the menu it opens.
-  void MenuEdit(const testing::Action& a) {
-    using Edit = testing::Action::Edit;
+  void MenuEdit(const candelor::testing::Action& a) {
+    using Edit = candelor::testing::Action::Edit;
     if (a.edit == Edit::Paste) QGuiApplication::clipboard()->setText(Text(a.text));
     pointer_ = EndOf(a.control);
     QTest::mousePress(Main(), Qt::RightButton, Qt::NoModifier, pointer_);
@@ -510,7 +486,7 @@ class Replay {
   }
 
   // A text dragged from another program and dropped at the end of a box's text.
-  void Drop(const testing::Action& a) {
+  void Drop(const candelor::testing::Action& a) {
     QWidget* box = window_->widget(a.control);
     const QPointF at(box->width() - 4, box->height() / 2);
     QMimeData data;
@@ -523,12 +499,14 @@ class Replay {
     QCoreApplication::sendEvent(box, &drop);
   }
 
-  static QString Text(const std::string& utf8) { return FromUtf16(testing::ToUtf16(utf8)); }
+  static QString Text(const std::string& utf8) {
+    return FromUtf16(candelor::testing::ToUtf16(utf8));
+  }
 
   void Deliver(const ScriptEvent& e) {
     ActivateAsAWindowManager();
-    using Kind = testing::Action::Kind;
-    const testing::Action a = testing::Decode(e);
+    using Kind = candelor::testing::Action::Kind;
+    const candelor::testing::Action a = candelor::testing::Decode(e);
     const Control focused = window_->Focused();
     switch (a.kind) {
       case Kind::Nothing:
@@ -621,22 +599,18 @@ class Replay {
     }
   }
 
-  testing::Harness h_;
+  candelor::testing::Harness h_;
   HeadlessPlayer player_{h_};
   std::unique_ptr<MainWindow> window_;
   TimerGate gate_;
-  QTimer watcher_;
-  QPointer<QMessageBox> answering_;
-  std::deque<MessageAnswer> answers_;  // scripted answers for the real window's next boxes
-  std::vector<Shown> shown_;           // the real window's boxes, as answered
-  std::size_t passed_ = 0;             // of those, passed on to the headless form
-  std::vector<MessageAnswer> given_;   // the answers the headless form was given
+  qt::testing::BoxWatcher boxes_;     // the real window's boxes, answered and noted
+  std::size_t passed_ = 0;            // of those, passed on to the headless form
+  std::vector<MessageAnswer> given_;  // the answers the headless form was given
   std::map<int, QPoint> points_;
   std::string boxShot_;  // the next message box is to be pictured under this name
   QPoint pointer_;
   bool pressed_ = false;
   bool delivering_ = false;
-  bool exited_ = false;
 };
 
 struct Script {
@@ -680,7 +654,7 @@ Script FromFile(const QString& path) {
   std::ifstream in(path.toStdString(), std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
-  return {QFileInfo(path).fileName().toStdString(), testing::ParseScript(text.str())};
+  return {QFileInfo(path).fileName().toStdString(), candelor::testing::ParseScript(text.str())};
 }
 
 // Scripts from a seed: short waits so that a few hundred stay near a minute.

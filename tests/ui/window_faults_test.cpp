@@ -1,4 +1,5 @@
 #include <QLocale>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <clocale>
 
@@ -12,46 +13,44 @@ namespace {
 using testing::Eventually;
 using testing::WindowTest;
 
-// The hook stands for a real modal box: it runs the event loop (and so the tickers) while open.
+// A real modal box runs the event loop (and so the tickers) while it is open.
 TEST_F(WindowTest, AnOpenMessageNeverStacksASecondMessageOrTick) {
   int open = 0;
   QString luminairesWhileOpen;
-  window->messageHook = [&](const Message& m) {
-    messages.push_back(m);
+  boxes.whileOpen = [&](QMessageBox*) {
     ++open;
     QTest::qWait(400);  // eight ticks' worth of time with the message open
     luminairesWhileOpen = Text(Control::NOF);
     --open;
-    return MessageAnswer::Ok;
   };
   ASSERT_TRUE(Eventually([&] { return Text(Control::NOF) == QStringLiteral("2.5"); }));
   Box(Control::LLV)->setFocus();
   Box(Control::LLV)->selectAll();
   QTest::keyClicks(W(Control::LLV), QStringLiteral("0"));  // a data error at the next tick
-  ASSERT_TRUE(Eventually([&] { return !messages.empty(); }));
+  ASSERT_TRUE(Eventually([&] { return !Messages().empty(); }));
   QTest::qWait(200);
-  EXPECT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], IncorrectDataMessage());
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], IncorrectDataMessage());
   EXPECT_EQ(open, 0);
   EXPECT_TRUE(window->IsTimerRunning(Timer::Timer3));
   EXPECT_FALSE(window->IsTimerRunning(Timer::Timer1));
 
   // A commit's message open while the level is solvable again: nothing is solved behind it.
-  messages.clear();
+  boxes.shown.clear();
   Box(Control::LLV)->selectAll();
   QTest::keyClicks(W(Control::LLV), QStringLiteral("75"));
   QTest::mouseClick(W(Control::LLV), Qt::LeftButton);  // back to finding luminaires at once
   Box(Control::COU)->setFocus();
   Box(Control::COU)->selectAll();
   QTest::keyClicks(W(Control::COU), QStringLiteral("9"));
-  EXPECT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], UtilizationRangeMessage());
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], UtilizationRangeMessage());
   EXPECT_EQ(luminairesWhileOpen, "2.5");
   EXPECT_TRUE(Eventually([&] { return Text(Control::NOF) == QStringLiteral("3.1"); }))
       << Text(Control::NOF).toStdString() << " level " << Text(Control::LLV).toStdString()
       << " cou " << Text(Control::COU).toStdString() << " t1 "
       << window->IsTimerRunning(Timer::Timer1) << " t3 " << window->IsTimerRunning(Timer::Timer3);
-  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(WindowTest, ACommaDecimalLocaleChangesNothingTheCalculatorReadsOrWrites) {
@@ -77,7 +76,7 @@ TEST_F(WindowTest, ACommaDecimalLocaleChangesNothingTheCalculatorReadsOrWrites) 
   QTest::keyClick(W(Control::LLV), Qt::Key_End);
   QTest::keyClicks(W(Control::LLV), QStringLiteral(".5"));
   EXPECT_EQ(window->calculator().state().LLV, 646.5f);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(Messages().empty());
   QLocale::setDefault(saved);
   std::setlocale(LC_ALL, savedC.c_str());
 }

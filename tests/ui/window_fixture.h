@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "ui/box_watcher.h"
 #include "ui/qt/main_window.h"
 
 namespace candelor::qt::testing {
@@ -19,31 +20,29 @@ bool Eventually(Condition condition) {
   return QTest::qWaitFor(condition, 5000);
 }
 
-// A shown, active main window whose messages are answered without a modal box (each one is
-// logged; an unexpected one fails the test rather than hanging it) and whose exit is recorded.
+// A shown, active main window whose messages are real modal boxes, answered by a watcher as a
+// user would (OK unless the test says otherwise), and which ends as the program really ends.
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     window = std::make_unique<MainWindow>();
-    window->messageHook = [this](const Message& m) {
-      messages.push_back(m);
-      return answer;
-    };
-    window->exitHook = [this] { exited = true; };
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->Start();
   }
 
+  // The messages shown so far.
+  std::vector<Message> Messages() const { return boxes.Messages(); }
+  // The program ended: its window is gone (the event loop it would leave is the test's own).
+  bool Ended() const { return !window->isVisible(); }
+
   QWidget* W(Control c) const { return window->widget(c); }
   QString Text(Control c) const { return QString::fromStdString(window->Text(c)); }
   QLineEdit* Box(Control c) const { return qobject_cast<QLineEdit*>(W(c)); }
 
+  BoxWatcher boxes;
   std::unique_ptr<MainWindow> window;
-  std::vector<Message> messages;
-  MessageAnswer answer = MessageAnswer::Ok;
-  bool exited = false;
 };
 
 }  // namespace candelor::qt::testing

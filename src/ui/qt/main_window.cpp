@@ -28,6 +28,19 @@ QIcon ApplicationIcon() {
   return QApplication::windowIcon();
 }
 
+namespace {
+
+// The control a widget shows, stored on the widget as it is built.
+constexpr const char* kControlProperty = "candelorControl";
+
+}  // namespace
+
+std::optional<Control> MainWindow::ControlOf(const QObject* o) {
+  const QVariant v = o ? o->property(kControlProperty) : QVariant();
+  if (!v.isValid()) return std::nullopt;
+  return static_cast<Control>(v.toInt());
+}
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Candelor - Zonal Cavity Method"));
   setWindowIcon(ApplicationIcon());
@@ -42,22 +55,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     timers_[i].setInterval(TimerInterval(static_cast<Timer>(i)));
     // Precise: a coarse timer may run 5 % late, past the 50 ms every result is promised in.
     timers_[i].setTimerType(Qt::PreciseTimer);
-    connect(&timers_[i], &QTimer::timeout, this,
+    connect(&timers_[i], &QTimer::timeout, &alive_,
             [this, i] { calc_.TimerFired(static_cast<Timer>(i)); });
   }
 
-  // Only now that every control shows its start-up text do events reach the logic: no commit
-  // runs until a text changes.
-  events_.keyDown = [this](Control c, Key k) { calc_.KeyDown(c, k); };
-  events_.clicked = [this](Control c) { calc_.BoxClicked(c); };
-  events_.focusGained = [this](Control c) { FocusArrived(c); };
-  events_.textChanged = [this](Control c) {
-    NoteChange();
-    calc_.TextChanged(c);
-  };
   settle_.setSingleShot(true);
   settle_.setInterval(500);
-  connect(&settle_, &QTimer::timeout, this, [this] { Announce(); });
+  connect(&settle_, &QTimer::timeout, &alive_, [this] { Announce(); });
 
   Program = QStringLiteral("Candelor");
   Version = QStringLiteral("Version: %1.%2.%3")
@@ -70,17 +74,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
-  // The controls outlive the members they report to unless they go first: silence them and
-  // destroy them while the calculator and the event hooks still exist.
-  for (auto& t : timers_) t.stop();
-  settle_.stop();
-  events_ = {};
-  for (QWidget* w : widgets_) {
-    if (w) w->removeEventFilter(this);
-  }
-  widgets_ = {};
-  spins_ = {};
-  delete takeCentralWidget();
   // The modeless windows are windows of their own, not children of this one.
   delete howto_;
   delete disclaimer_;
@@ -88,6 +81,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Register(Control c, QWidget* w) {
   widgets_[static_cast<int>(c)] = w;
+  w->setProperty(kControlProperty, static_cast<int>(c));
   w->setObjectName(FromUtf8(ControlName(c)));
   w->installEventFilter(this);
   w->setMouseTracking(true);
@@ -136,11 +130,8 @@ void MainWindow::FocusArrived(Control c) {
 
 void MainWindow::EndProgram() {
   for (auto& t : timers_) t.stop();
-  if (exitHook) {
-    exitHook();
-  } else {
-    QApplication::quit();
-  }
+  hide();  // at once, while the event loop winds down
+  QApplication::quit();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -151,16 +142,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* w = qobject_cast<QWidget*>(watched);
-  Control c = Control::Background;
-  bool known = false;
-  for (int i = 0; i < kControlCount; ++i) {
-    if (widgets_[i] == w) {
-      c = static_cast<Control>(i);
-      known = true;
-      break;
-    }
-  }
-  if (!known) return QMainWindow::eventFilter(watched, event);
+  const std::optional<Control> control = ControlOf(watched);
+  if (!w || !control) return QMainWindow::eventFilter(watched, event);
+  const Control c = *control;
   const bool textBox = IsTextBox(c);
   switch (event->type()) {
     case QEvent::MouseMove:
@@ -269,11 +253,8 @@ void MainWindow::Focus(Control c) {
 }
 
 Control MainWindow::Focused() const {
-  QWidget* f = focusWidget();  // the window's own focus, also while a menu or box is active
-  for (int i = 0; i < kControlCount; ++i) {
-    if (widgets_[i] && widgets_[i] == f) return static_cast<Control>(i);
-  }
-  return Control::Background;
+  // The window's own focus, also while a menu or box is active.
+  return ControlOf(focusWidget()).value_or(Control::Background);
 }
 
 void MainWindow::SetAlignment(Control c, Alignment a) {
@@ -304,7 +285,6 @@ bool MainWindow::IsTimerRunning(Timer t) const {
 MessageAnswer MainWindow::ShowMessage(const Message& m) {
   // A held spin arrow must not go on stepping behind the box, nor after it.
   for (SpinArrows* arrows : spins_) arrows->Release();
-  if (messageHook) return messageHook(m);
   QMessageBox::Icon icon = m.icon == MessageIcon::Information ? QMessageBox::Information
                            : m.icon == MessageIcon::Error     ? QMessageBox::Critical
                                                               : QMessageBox::Warning;

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/form.h"
@@ -49,6 +50,8 @@ class MainWindow : public QMainWindow, public Form {
   QString Version;
   QString Copyrt;
 
+  // The control a widget of this window shows, if it shows one.
+  static std::optional<Control> ControlOf(const QObject* o);
   // The widget that shows a control, for tests and the information windows.
   QWidget* widget(Control c) const { return widgets_[static_cast<int>(c)]; }
   // The spin arrows beside an input box.
@@ -59,11 +62,6 @@ class MainWindow : public QMainWindow, public Form {
   QMenu* levelMenu() const { return levelMenu_; }
   QMenu* helpMenu() const { return helpMenu_; }
   Calculator& calculator() { return calc_; }
-
-  // Answers messages without showing a box (for tests); unset, a real modal box is shown.
-  std::function<MessageAnswer(const Message&)> messageHook;
-  // Ends the program ("E&xit", a click on the hint panel); quits the application unless set.
-  std::function<void()> exitHook;
 
   // The port.
   std::string Text(Control c) const override;
@@ -116,7 +114,6 @@ class MainWindow : public QMainWindow, public Form {
   static constexpr int kClientWidth = 443;   // 6645 twips
   static constexpr int kClientHeight = 279;  // 4185 twips
 
-  ControlEvents events_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<SpinArrows*, kInputBoxes.size()> spins_{};  // by the box's place in kInputBoxes
   std::array<QTimer, 4> timers_;
@@ -139,6 +136,9 @@ class MainWindow : public QMainWindow, public Form {
   QMenu* levelMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
   Calculator calc_{*this};
+  // The context of every connection from the controls to the calculator: destroyed first of
+  // all members, it ends them before anything they reach goes.
+  QObject alive_;
 };
 
 }  // namespace candelor::qt

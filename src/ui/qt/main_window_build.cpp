@@ -73,8 +73,17 @@ void MainWindow::BuildControls() {
     return l;
   };
   auto box = [&](Control c, QWidget* parent, QRect r) {
-    auto* b = new BoxEdit(c, events_, parent);
+    auto* b = new BoxEdit(c, parent);
     b->WriteText(FromUtf8(StartUpText(c)));
+    // Only now that the box shows its start-up text do its events reach the logic: no commit
+    // runs until a text changes.
+    connect(b, &BoxEdit::keyPressed, &alive_, [this, c](Key k) { calc_.KeyDown(c, k); });
+    connect(b, &BoxEdit::clicked, &alive_, [this, c] { calc_.BoxClicked(c); });
+    connect(b, &BoxEdit::focusGained, &alive_, [this, c] { FocusArrived(c); });
+    connect(b, &BoxEdit::edited, &alive_, [this, c] {
+      NoteChange();
+      calc_.TextChanged(c);
+    });
     b->setGeometry(r);
     Register(c, b);
     return b;
@@ -119,7 +128,7 @@ void MainWindow::BuildControls() {
   auto* lu = new QPushButton(FromUtf8(StartUpText(Control::LU)), level);
   lu->setGeometry(6, kBoxTop - 1, 36, kBoxHeight + 2);
   lu->setAutoDefault(true);  // Enter presses it, like Space
-  connect(lu, &QPushButton::clicked, this, [this] { calc_.LevelUnitPressed(); });
+  connect(lu, &QPushButton::clicked, &alive_, [this] { calc_.LevelUnitPressed(); });
   Register(Control::LU, lu);
 
   auto* rule = new QFrame(central);
@@ -150,17 +159,17 @@ void MainWindow::BuildControls() {
   imperial->setChecked(true);
   Register(Control::Imperial, imperial);
   Register(Control::Metric, metric);
-  connect(imperial, &QRadioButton::toggled, this, [this](bool on) {
+  connect(imperial, &QRadioButton::toggled, &alive_, [this](bool on) {
     if (on) calc_.UnitOptionSelected(UnitSystem::Imperial);
   });
-  connect(metric, &QRadioButton::toggled, this, [this](bool on) {
+  connect(metric, &QRadioButton::toggled, &alive_, [this](bool on) {
     if (on) calc_.UnitOptionSelected(UnitSystem::Metric);
   });
 
   auto* paste = new QPushButton(FromUtf8(StartUpText(Control::PasteClip)), central);
   paste->setGeometry(Twips(4344, 2300, 2196, 680));
   paste->setAutoDefault(true);
-  connect(paste, &QPushButton::clicked, this, [this] { calc_.PasteClicked(); });
+  connect(paste, &QPushButton::clicked, &alive_, [this] { calc_.PasteClicked(); });
   Register(Control::PasteClip, paste);
   box(Control::Job, central, Twips(4344, 3080, 2196, 300));
 
@@ -202,21 +211,22 @@ void MainWindow::BuildMenus() {
   file->setObjectName(QStringLiteral("mnuFile"));
   QAction* exit = file->addAction(QStringLiteral("E&xit"));
   exit->setObjectName(QStringLiteral("mnuEx"));
-  connect(exit, &QAction::triggered, this, [this] { EndProgram(); });
+  connect(exit, &QAction::triggered, &alive_, [this] { EndProgram(); });
 
   // Both catalogue menus are built from the catalogue tables; a submenu raises its opening
   // before any choice in it (aboutToShow).
   lampMenu_ = menuBar()->addMenu(QStringLiteral("&Approximate Lamp Lumens"));
   lampMenu_->setObjectName(QStringLiteral("mnuLamp"));
-  connect(lampMenu_, &QMenu::aboutToShow, this, [this] { calc_.LampMenuOpened(); });
+  connect(lampMenu_, &QMenu::aboutToShow, &alive_, [this] { calc_.LampMenuOpened(); });
   QAction* readMe = lampMenu_->addAction(FromUtf8(kLampReadMeCaption));
   readMe->setObjectName(FromUtf8(kLampReadMeName));
-  connect(readMe, &QAction::triggered, this, [this] { calc_.LampReadMeChosen(); });
+  connect(readMe, &QAction::triggered, &alive_, [this] { calc_.LampReadMeChosen(); });
   std::function<void(QMenu*, const LampFamily&)> addFamily = [&](QMenu* parent,
                                                                  const LampFamily& family) {
     QMenu* menu = parent->addMenu(FromUtf8(family.caption));
     menu->setObjectName(FromUtf8(family.name));
-    connect(menu, &QMenu::aboutToShow, this, [this, &family] { calc_.LampFamilyOpened(family); });
+    connect(menu, &QMenu::aboutToShow, &alive_,
+            [this, &family] { calc_.LampFamilyOpened(family); });
     for (const LampNode& node : family.children) {
       if (const auto* entry = std::get_if<LampEntry>(&node.item)) {
         QAction* action = menu->addAction(FromUtf8(entry->caption));
@@ -232,7 +242,7 @@ void MainWindow::BuildMenus() {
 
   levelMenu_ = menuBar()->addMenu(QStringLiteral("&Recommended Ltg Levels"));
   levelMenu_->setObjectName(QStringLiteral("mnuRec"));
-  connect(levelMenu_, &QMenu::aboutToShow, this, [this] { calc_.LevelMenuOpened(); });
+  connect(levelMenu_, &QMenu::aboutToShow, &alive_, [this] { calc_.LevelMenuOpened(); });
   std::function<void(QMenu*, const LevelGroup&)> addGroup = [&](QMenu* parent,
                                                                 const LevelGroup& group) {
     QMenu* menu = parent->addMenu(FromUtf8(group.caption));
@@ -241,7 +251,7 @@ void MainWindow::BuildMenus() {
       if (const auto* level = std::get_if<RecommendedLevel>(&node.item)) {
         QAction* action = menu->addAction(FromUtf8(level->caption));
         action->setObjectName(FromUtf8(level->name));
-        connect(action, &QAction::triggered, this, [this, level] { calc_.LevelChosen(*level); });
+        connect(action, &QAction::triggered, &alive_, [this, level] { calc_.LevelChosen(*level); });
       } else {
         addGroup(menu, std::get<LevelGroup>(node.item));
       }
@@ -254,7 +264,7 @@ void MainWindow::BuildMenus() {
   auto help = [this](const char* caption, const char* name, std::function<void()> open) {
     QAction* action = helpMenu_->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, std::move(open));
+    connect(action, &QAction::triggered, &alive_, std::move(open));
   };
   help("&Read me first", "mnureadme1",
        [this] { OpenModeless(disclaimer_, [this] { return CreateDisclaimer(this, false); }); });

@@ -39,8 +39,7 @@ class TypingLimit : public QValidator {
   int limit_;
 };
 
-BoxEdit::BoxEdit(Control control, const ControlEvents& events, QWidget* parent)
-    : QLineEdit(parent), control_(control), events_(events) {
+BoxEdit::BoxEdit(Control control, QWidget* parent) : QLineEdit(parent), control_(control) {
   setMaxLength(std::numeric_limits<int>::max());  // the job, luminaires and level have no limit
   const int limit = candelor::TypingLimit(control);
   if (limit > 0) setValidator(new TypingLimit(this, limit));
@@ -48,7 +47,7 @@ BoxEdit::BoxEdit(Control control, const ControlEvents& events, QWidget* parent)
     // An edit the typing limit undid ends where it began: no change, no commit.
     if (text == lastText_) return;
     lastText_ = text;
-    if (events_.textChanged) events_.textChanged(control_);
+    emit edited();
   });
   // The validator runs before the box reports the selection its edit took away.
   connect(this, &QLineEdit::selectionChanged, this,
@@ -65,7 +64,7 @@ void BoxEdit::WriteText(const QString& text) {
 
 void BoxEdit::keyPressEvent(QKeyEvent* e) {
   Key key = e->key() == Qt::Key_Up ? Key::Up : e->key() == Qt::Key_Down ? Key::Down : Key::Other;
-  if (events_.keyDown) events_.keyDown(control_, key);
+  emit keyPressed(key);
   const QString typed = e->text();
   typing_ = !typed.isEmpty() && typed.front().isPrint() && !(e->modifiers() & Qt::ControlModifier);
   QLineEdit::keyPressEvent(e);
@@ -75,7 +74,7 @@ void BoxEdit::keyPressEvent(QKeyEvent* e) {
 void BoxEdit::focusInEvent(QFocusEvent* e) {
   QLineEdit::focusInEvent(e);
   // The window decides whether this is a change of focus between its own controls.
-  if (events_.focusGained) events_.focusGained(control_);
+  emit focusGained();
 }
 
 void BoxEdit::focusOutEvent(QFocusEvent* e) {
@@ -92,12 +91,12 @@ void BoxEdit::mousePressEvent(QMouseEvent* e) {
   QLineEdit::mousePressEvent(e);
   // Any button is a click into the box: a right button's menu may paste and a middle button
   // pastes the selection, and the value pasted into the solved box must not be solved away.
-  if (events_.clicked) events_.clicked(control_);
+  emit clicked();
 }
 
 void BoxEdit::dropEvent(QDropEvent* e) {
   // A text dropped from another program is the user's value, as if typed after a click.
-  if (events_.clicked) events_.clicked(control_);
+  emit clicked();
   QLineEdit::dropEvent(e);
 }
 

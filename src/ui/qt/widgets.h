@@ -13,27 +13,31 @@ class QToolButton;
 
 namespace candelor::qt {
 
-// What the window's own widgets report; the main window forwards it to the Calculator.
-struct ControlEvents {
-  std::function<void(Control, Key)> keyDown;
-  std::function<void(Control)> clicked;
-  std::function<void(Control)> focusGained;
-  std::function<void(Control)> textChanged;
-};
-
 // An input box (or the job box). Its typing limit applies to what the user types or pastes,
 // never to what the program writes, and nothing else limits its length. Key handling runs before
 // the key reaches the text, and the focus behaviour after the line edit's own (which would
 // otherwise select all on Tab).
 class BoxEdit : public QLineEdit {
+  Q_OBJECT
+
  public:
-  BoxEdit(Control control, const ControlEvents& events, QWidget* parent);
+  BoxEdit(Control control, QWidget* parent);
 
   Control control() const { return control_; }
 
   // Writes the text as the program: no typing limit; the change (if any) commits at once. The
   // text the box already holds changes nothing: not the selection, not the cursor, no event.
   void WriteText(const QString& text);
+
+ signals:
+  // A key reached the box, before it edits the text.
+  void keyPressed(candelor::Key key);
+  // A press of any mouse button into the box, or a text dropped onto it.
+  void clicked();
+  // The box received the keyboard focus (whether that is a change of focus is the window's to say).
+  void focusGained();
+  // The text changed, by the user or by the program; the commit runs on it.
+  void edited();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -45,7 +49,6 @@ class BoxEdit : public QLineEdit {
  private:
   friend class TypingLimit;
   Control control_;
-  const ControlEvents& events_;
   int programWrites_ = 0;  // nesting of program writes in progress
   bool typing_ = false;    // a typed character is being inserted (refused, not cut, at the limit)
   QString lastText_;       // the text before the change the validator is looking at
