@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "core/driver.h"
-#include "input/bad_input_doc.h"
+#include "bad_input_doc.h"
 #include "input/bad_input_table.h"
 #include "input/commit.h"
 #include "support/harness.h"

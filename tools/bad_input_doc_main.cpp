@@ -2,7 +2,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "input/bad_input_doc.h"
+#include "bad_input_doc.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
