@@ -30,9 +30,14 @@ menu() { xdotool windowfocus --sync "$main" 2>/dev/null; xdotool key --clearmodi
 
 "$app" & calc=$!
 main=$(find_window "Candelor - Zonal Cavity Method") || fail "the main window did not appear"
-sleep 0.5  # a window manager frames the window, and the calculator centres it again
-read -r mx my <<<"$(centre2 "$main")"
 read -r sw sh <<<"$(xwininfo -root | awk '/^  Width/ {w=$2} /^  Height/ {h=$2} END {print w, h}')"
+# A window manager frames the window, and the calculator centres it again: on a busy machine
+# that takes a while.
+for _ in $(seq 30); do
+  sleep 0.1
+  read -r mx my <<<"$(centre2 "$main")"
+  near $((mx - sw)) $((my - sh)) 6 && break
+done
 near $((mx - sw)) $((my - sh)) 6 || fail "the main window is not centred on the screen: $(outer "$main")"
 
 menu alt+h h

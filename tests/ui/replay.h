@@ -180,6 +180,9 @@ class TimerGate : public QObject {
 class Replay {
  public:
   Replay() {
+    // Empty, as the headless form's starts: an empty text of our own, which reads back at once
+    // (a compositor would report a cleared clipboard only a round trip later).
+    QGuiApplication::clipboard()->setText(QString());
     window_ = std::make_unique<MainWindow>();
     window_->show();
     window_->activateWindow();
@@ -195,7 +198,7 @@ class Replay {
 
     player_.standalone = false;
     player_.primarySelection = QGuiApplication::clipboard()->supportsSelection();
-    QGuiApplication::clipboard()->clear();  // as the headless form starts
+
     // Left and Right on a selection, as this platform's keyboard scheme has them.
     QLineEdit probe(QStringLiteral("abcd"));
     for (const auto& [key, collapses] : {std::pair{Qt::Key_Left, &player_.leftCollapses},

@@ -112,7 +112,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
   const QMargins frame(
       geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-  if (shown_.isValid() && shown_.elapsed() < 2000 && frame != centredFrame_) {
+  if (shown_.isValid() && shown_.elapsed() < 5000 && frame != centredFrame_) {
     centredFrame_ = frame;
     Centre();
   }
