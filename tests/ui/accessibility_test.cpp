@@ -80,9 +80,9 @@ TEST_F(WindowTest, EveryControlHasANameAScreenReaderCanSay) {
 
 TEST_F(WindowTest, NamesFollowTheValuesAndTheUnits) {
   auto nameOf = [&](Control c) { return W(c)->accessibleName().toStdString(); };
-  EXPECT_EQ(window->spinArrows(Control::LLD)->upArrow()->accessibleName(),
+  EXPECT_EQ(window->findChild<SpinArrows*>(QStringLiteral("LLDS"))->upArrow()->accessibleName(),
             "Lamp Lumen Depreciation, step up");
-  EXPECT_EQ(window->spinArrows(Control::RL)->downArrow()->accessibleName(),
+  EXPECT_EQ(window->findChild<SpinArrows*>(QStringLiteral("RLS"))->downArrow()->accessibleName(),
             "Room Length, step down");
   W(Control::LU)->setFocus();
   QTest::keyClick(W(Control::LU), Qt::Key_Return);

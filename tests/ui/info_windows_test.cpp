@@ -18,7 +18,8 @@ using testing::Eventually;
 using testing::WindowTest;
 
 QAction* HelpAction(MainWindow& w, const char* name) {
-  return w.helpMenu()->findChild<QAction*>(QString::fromLatin1(name));
+  return w.findChild<QMenu*>(QStringLiteral("mnuHelp"))
+      ->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 // An information window that is open, whether a window of its own or the main window's.

@@ -40,7 +40,7 @@ void ExpectMenuMatches(const QMenu* menu, const Group& group, int skip = 0) {
 }
 
 TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
-  QMenu* lamps = window->lampMenu();
+  QMenu* lamps = window->findChild<QMenu*>(QStringLiteral("mnuLamp"));
   EXPECT_EQ(lamps->title(), "&Approximate Lamp Lumens");
   ASSERT_FALSE(lamps->actions().isEmpty());
   EXPECT_EQ(lamps->actions()[0]->text(), "&Read me first");
@@ -48,7 +48,7 @@ TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
   for (const LampFamily& f : LampCatalogue()) top.children.push_back({f});
   ExpectMenuMatches<LampFamily, LampEntry>(lamps, top, 1);
 
-  QMenu* levels = window->levelMenu();
+  QMenu* levels = window->findChild<QMenu*>(QStringLiteral("mnuRec"));
   EXPECT_EQ(levels->title(), "&Recommended Ltg Levels");
   LevelGroup levelTop{"mnuRec", "", {}};
   for (const LevelGroup& g : LevelCatalogue()) levelTop.children.push_back({g});

@@ -207,18 +207,21 @@ class Replay {
       QTest::keyClick(&probe, key);
       *collapses = probe.cursorPosition() == (key == Qt::Key_Left ? 1 : 3);
     }
-    gate_.messageOpen = [this] { return window_->calculator().session().MessageOpen(); };
+    gate_.messageOpen = [] {
+      return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    };
     for (int t = 0; t < 4; ++t) {
-      gate_.watched.push_back(const_cast<QTimer*>(&window_->ticker(static_cast<Timer>(t))));
-      QObject::connect(&window_->ticker(static_cast<Timer>(t)), &QTimer::timeout, [this, t] {
+      auto* ticker = window_->findChild<QTimer*>(QStringLiteral("Timer%1").arg(t + 1));
+      gate_.watched.push_back(ticker);
+      QObject::connect(ticker, &QTimer::timeout, [this, t] {
         // The window ignored it if one of its messages is open; so does the headless form.
-        if (window_->calculator().session().MessageOpen()) return;
+        if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) return;
         PassAnswers();
         Fire(static_cast<Timer>(t));
       });
     }
     for (Control box : kInputBoxes) {
-      SpinArrows* arrows = window_->spinArrows(box);
+      SpinArrows* arrows = ArrowsOf(box);
       for (QToolButton* arrow : {arrows->upArrow(), arrows->downArrow()}) {
         gate_.watched.push_back(arrow);
         QObject::connect(arrow, &QToolButton::pressed, [this] {
@@ -335,6 +338,11 @@ class Replay {
 
   QWindow* Main() const { return window_->windowHandle(); }
 
+  // The spin arrows beside a box, by their name.
+  SpinArrows* ArrowsOf(Control box) const {
+    return window_->findChild<SpinArrows*>(FromUtf8(ControlName(box)) + QStringLiteral("S"));
+  }
+
   void Shoot(const std::string& name) {
     if (camera && !name.empty()) camera(name, Main());
   }
@@ -343,7 +351,7 @@ class Replay {
     if (!t.arrow)
       return t.control == Control::Background ? window_->centralWidget()
                                               : window_->widget(t.control);
-    SpinArrows* arrows = window_->spinArrows(t.control);
+    SpinArrows* arrows = ArrowsOf(t.control);
     return t.direction == StepDirection::Up ? arrows->upArrow() : arrows->downArrow();
   }
 

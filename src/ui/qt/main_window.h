@@ -54,13 +54,7 @@ class MainWindow : public QMainWindow, public Form {
   static std::optional<Control> ControlOf(const QObject* o);
   // The widget that shows a control, for tests and the information windows.
   QWidget* widget(Control c) const { return widgets_[static_cast<int>(c)]; }
-  // The spin arrows beside an input box.
-  SpinArrows* spinArrows(Control box) const { return spins_[static_cast<std::size_t>(box)]; }
-  // The four tickers, for those who watch them tick (the replay of event scripts, benchmarks).
-  const QTimer& ticker(Timer t) const { return timers_[static_cast<std::size_t>(t)]; }
-  QMenu* lampMenu() const { return lampMenu_; }
-  QMenu* levelMenu() const { return levelMenu_; }
-  QMenu* helpMenu() const { return helpMenu_; }
+  // The logic behind the window, for the benchmarks that time its ticks.
   Calculator& calculator() { return calc_; }
 
   // The port.
@@ -132,9 +126,6 @@ class MainWindow : public QMainWindow, public Form {
   QMargins centredFrame_;                      // the frame the window was last centred with
   QPointer<QDialog> howto_;
   QPointer<QDialog> disclaimer_;
-  QMenu* lampMenu_ = nullptr;
-  QMenu* levelMenu_ = nullptr;
-  QMenu* helpMenu_ = nullptr;
   Calculator calc_{*this};
   // The context of every connection from the controls to the calculator: destroyed first of
   // all members, it ends them before anything they reach goes.

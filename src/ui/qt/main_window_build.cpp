@@ -215,10 +215,10 @@ void MainWindow::BuildMenus() {
 
   // Both catalogue menus are built from the catalogue tables; a submenu raises its opening
   // before any choice in it (aboutToShow).
-  lampMenu_ = menuBar()->addMenu(QStringLiteral("&Approximate Lamp Lumens"));
-  lampMenu_->setObjectName(QStringLiteral("mnuLamp"));
-  connect(lampMenu_, &QMenu::aboutToShow, &alive_, [this] { calc_.LampMenuOpened(); });
-  QAction* readMe = lampMenu_->addAction(FromUtf8(kLampReadMeCaption));
+  QMenu* lampMenu = menuBar()->addMenu(QStringLiteral("&Approximate Lamp Lumens"));
+  lampMenu->setObjectName(QStringLiteral("mnuLamp"));
+  connect(lampMenu, &QMenu::aboutToShow, &alive_, [this] { calc_.LampMenuOpened(); });
+  QAction* readMe = lampMenu->addAction(FromUtf8(kLampReadMeCaption));
   readMe->setObjectName(FromUtf8(kLampReadMeName));
   connect(readMe, &QAction::triggered, &alive_, [this] { calc_.LampReadMeChosen(); });
   std::function<void(QMenu*, const LampFamily&)> addFamily = [&](QMenu* parent,
@@ -238,11 +238,11 @@ void MainWindow::BuildMenus() {
       }
     }
   };
-  for (const LampFamily& family : LampCatalogue()) addFamily(lampMenu_, family);
+  for (const LampFamily& family : LampCatalogue()) addFamily(lampMenu, family);
 
-  levelMenu_ = menuBar()->addMenu(QStringLiteral("&Recommended Ltg Levels"));
-  levelMenu_->setObjectName(QStringLiteral("mnuRec"));
-  connect(levelMenu_, &QMenu::aboutToShow, &alive_, [this] { calc_.LevelMenuOpened(); });
+  QMenu* levelMenu = menuBar()->addMenu(QStringLiteral("&Recommended Ltg Levels"));
+  levelMenu->setObjectName(QStringLiteral("mnuRec"));
+  connect(levelMenu, &QMenu::aboutToShow, &alive_, [this] { calc_.LevelMenuOpened(); });
   std::function<void(QMenu*, const LevelGroup&)> addGroup = [&](QMenu* parent,
                                                                 const LevelGroup& group) {
     QMenu* menu = parent->addMenu(FromUtf8(group.caption));
@@ -257,12 +257,12 @@ void MainWindow::BuildMenus() {
       }
     }
   };
-  for (const LevelGroup& group : LevelCatalogue()) addGroup(levelMenu_, group);
+  for (const LevelGroup& group : LevelCatalogue()) addGroup(levelMenu, group);
 
-  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
-  helpMenu_->setObjectName(QStringLiteral("mnuHelp"));
-  auto help = [this](const char* caption, const char* name, std::function<void()> open) {
-    QAction* action = helpMenu_->addAction(QString::fromLatin1(caption));
+  QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+  helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+  auto help = [this, helpMenu](const char* caption, const char* name, std::function<void()> open) {
+    QAction* action = helpMenu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, &alive_, std::move(open));
   };
