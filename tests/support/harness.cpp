@@ -21,8 +21,7 @@ Harness::Harness() {
 
 void Harness::FocusBox(Control c) {
   form.Focus(c);
-  int end = static_cast<int>(form.Text16(c).size());
-  form.Select(c, end, 0);
+  form.MoveCursor(c, static_cast<int>(form.Text16(c).size()));
 }
 
 void Harness::Click(Control c) {
@@ -34,18 +33,46 @@ void Harness::SelectAllOf(Control c) {
   form.Select(c, 0, static_cast<int>(form.Text16(c).size()));
 }
 
-void Harness::Insert(Control c, std::u16string_view piece, bool cutAtLimit) {
+void Harness::Edit(Control c, int removeBefore, int removeAfter, std::u16string_view piece,
+                   bool typed) {
   if (!IsTextBox(c)) return;
   std::u16string text = form.Text16(c);
   Selection sel = form.GetSelection(c);
+  LineHistory& history = form.History(c);
   const int limit = TypingLimit(c);
   const int remaining = static_cast<int>(text.size()) - sel.length;
-  if (limit > 0 && remaining + static_cast<int>(piece.size()) > limit) {
-    if (!cutAtLimit) return;  // a typed character beyond the limit is refused
+  bool cut = false;
+  if (!piece.empty() && limit > 0 && remaining + static_cast<int>(piece.size()) > limit) {
+    if (typed) return history.Refused();  // a typed character beyond the limit is refused
     piece = piece.substr(0, static_cast<std::size_t>(std::max(0, limit - remaining)));
+    cut = true;  // the box sets the text it cut, and forgets its history
   }
-  text.replace(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.length), piece);
-  form.UserEdit(c, std::move(text), sel.start + static_cast<int>(piece.size()));
+  history.Edit(text, sel, removeBefore, removeAfter, piece);
+  if (cut) history.Clear();
+  form.UserEdit(c, std::move(text), sel);
+}
+
+void Harness::UndoIn(Control c, bool redo) {
+  LineHistory& history = form.History(c);
+  if (!IsTextBox(c) || !(redo ? history.CanRedo() : history.CanUndo())) return;
+  const std::u16string old = form.Text16(c);
+  const Selection before = form.GetSelection(c);
+  std::u16string text = old;
+  Selection sel = before;
+  redo ? history.Redo(text, sel) : history.Undo(text, sel);
+  // The typing limit looks at it as at any change that is not typed: what it puts back beyond
+  // the limit is cut, and the box forgets its history.
+  const int limit = TypingLimit(c);
+  const int kept = static_cast<int>(old.size()) - before.length;
+  const int inserted = static_cast<int>(text.size()) - kept;
+  if (limit > 0 && static_cast<int>(text.size()) > limit && inserted > 0) {
+    const int room = std::max(0, limit - kept);
+    const int at = sel.start + sel.length - inserted + room;
+    text.erase(static_cast<std::size_t>(at), static_cast<std::size_t>(inserted - room));
+    sel = {at, 0};
+    history.Clear();
+  }
+  form.UserEdit(c, std::move(text), sel);
 }
 
 void Harness::Type(std::string_view utf8) {
@@ -55,38 +82,25 @@ void Harness::Type(std::string_view utf8) {
     calc.KeyDown(form.Focused(), Key::Other);
     const char16_t c = all[i];
     const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
-    if (!control) Insert(form.Focused(), std::u16string_view(all).substr(i, n), false);
+    if (!control) Edit(form.Focused(), 0, 0, std::u16string_view(all).substr(i, n), true);
     i += n - 1;
   }
 }
 
 void Harness::Delete() {
-  Control c = form.Focused();
+  const Control c = form.Focused();
   calc.KeyDown(c, Key::Other);
-  if (!IsTextBox(c)) return;  // only a text box has text to edit
-  std::u16string text = form.Text16(c);
-  Selection sel = form.GetSelection(c);
-  if (sel.length == 0 && sel.start < static_cast<int>(text.size())) sel.length = 1;
-  text.erase(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.length));
-  form.UserEdit(c, std::move(text), sel.start);
+  Edit(c, 0, 1, {}, false);  // only a text box has text to edit
 }
 
 void Harness::Backspace() {
-  Control c = form.Focused();
+  const Control c = form.Focused();
   calc.KeyDown(c, Key::Other);
-  if (!IsTextBox(c)) return;
-  std::u16string text = form.Text16(c);
-  Selection sel = form.GetSelection(c);
-  if (sel.length == 0) {
-    if (sel.start == 0) return;
-    sel = {sel.start - 1, 1};
-  }
-  text.erase(static_cast<std::size_t>(sel.start), static_cast<std::size_t>(sel.length));
-  form.UserEdit(c, std::move(text), sel.start);
+  Edit(c, 1, 0, {}, false);
 }
 
 void Harness::PasteInto(Control c, std::string_view utf8) {
-  Insert(c, ToUtf16(utf8), true);
+  Edit(c, 0, 0, ToUtf16(utf8), false);
 }
 
 void Harness::Press(Key key) {

@@ -42,6 +42,11 @@ class Harness {
   void Paste(std::string_view utf8) { PasteInto(form.Focused(), utf8); }
   // The same into any box, focused or not (a drop, a middle-button paste).
   void PasteInto(Control c, std::string_view utf8);
+  // Undo (or redo) of the box's last step, as its menu does.
+  void UndoIn(Control c, bool redo);
+  // A user's edit of a box as the box makes it: its selection (or a character before or after
+  // the cursor) removed and `piece` inserted, within the typing limit, recorded for undo.
+  void Edit(Control c, int removeBefore, int removeAfter, std::u16string_view piece, bool typed);
   // The arrow keys in the focused box.
   void Press(Key key);
   // The Tab key: the next control in the tab order; Shift+Tab the one before.
@@ -56,9 +61,6 @@ class Harness {
     SelectAllIn(box);
     Type(utf8);
   }
-
- private:
-  void Insert(Control c, std::u16string_view piece, bool cutAtLimit);
 };
 
 }  // namespace candelor::testing

@@ -88,18 +88,19 @@ void HeadlessForm::SetText(Control c, std::string_view text) {
   std::u16string t = ToUtf16(text);
   // Writing the text a control already holds changes nothing, not even a box's selection.
   if (texts_[Index(c)] == t) return;
+  histories_[Index(c)].Clear();
   int cursor = static_cast<int>(t.size());
   UserEdit(c, std::move(t), cursor);
 }
 
-void HeadlessForm::UserEdit(Control c, std::u16string text, int cursor) {
+void HeadlessForm::UserEdit(Control c, std::u16string text, Selection selection) {
   if (!IsTextBox(c)) {
     texts_[Index(c)] = std::move(text);
     return;
   }
   // A user's edit leaves the cursor after it; the box raises its change only when the text
   // really changes.
-  selections_[Index(c)] = {cursor, 0};
+  selections_[Index(c)] = selection;
   if (texts_[Index(c)] == text) return;
   texts_[Index(c)] = std::move(text);
   if (events_) events_->TextChanged(c);

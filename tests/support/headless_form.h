@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/form.h"
+#include "support/line_history.h"
 
 namespace candelor::testing {
 
@@ -42,8 +43,19 @@ class HeadlessForm : public Form {
   std::string LocaleTime(const LocalDateTime& t) const override;
 
   // A user's edit of a box: the new text with the cursor at `cursor`, the commit runs.
-  void UserEdit(Control c, std::u16string text, int cursor);
+  void UserEdit(Control c, std::u16string text, int cursor) {
+    UserEdit(c, std::move(text), {cursor, 0});
+  }
+  // The same, leaving a selection (an undo puts back the one it had).
+  void UserEdit(Control c, std::u16string text, Selection selection);
   std::u16string Text16(Control c) const { return texts_[Index(c)]; }
+  // A box's undo history; a program write of a new text clears it.
+  LineHistory& History(Control c) { return histories_[Index(c)]; }
+  // The user moves a box's cursor (a click, an arrow, Home or End).
+  void MoveCursor(Control c, int cursor) {
+    if (cursor != selections_[Index(c)].start + selections_[Index(c)].length) History(c).Moved();
+    Select(c, cursor, 0);
+  }
 
   // The virtual clock: fires every ticker that falls due within `ms`, in order of time.
   void Advance(int ms);
@@ -72,6 +84,7 @@ class HeadlessForm : public Form {
   FormEvents* events_ = nullptr;
   std::array<std::u16string, kControlCount> texts_{};
   std::array<Selection, kControlCount> selections_{};
+  std::array<LineHistory, kControlCount> histories_{};
   Control focused_ = Control::Background;
   Alignment alignment_ = Alignment::LeftMiddle;
   std::array<bool, 4> running_{};

@@ -147,8 +147,8 @@ void HeadlessPlayer::ClickBox(Control box) {
   h_.form.Focus(box);
   h_.calc.BoxClicked(box);
   h_.calc.KeyDown(box, Key::Other);  // End: the cursor after the last character
-  const int end = static_cast<int>(h_.form.Text16(box).size());
-  h_.form.Select(box, end, 0);
+  h_.form.MoveCursor(box, 0);        // where the click lands, at the start of the text
+  h_.form.MoveCursor(box, static_cast<int>(h_.form.Text16(box).size()));
 }
 
 void HeadlessPlayer::PressBox(Control box, bool moveCursor) {
@@ -159,10 +159,7 @@ void HeadlessPlayer::PressBox(Control box, bool moveCursor) {
     h_.form.Select(box, was.start + was.length, 0);
   }
   h_.form.Focus(box);
-  if (moveCursor) {
-    const int end = static_cast<int>(h_.form.Text16(box).size());
-    h_.form.Select(box, end, 0);
-  }
+  if (moveCursor) h_.form.MoveCursor(box, static_cast<int>(h_.form.Text16(box).size()));
   h_.calc.BoxClicked(box);
 }
 
@@ -182,10 +179,11 @@ void HeadlessPlayer::MenuEdit(const Action& a) {
       const auto start = static_cast<std::size_t>(sel.start);
       if (a.edit == Action::Edit::Cut)
         h_.form.clipboard = ToUtf8(text.substr(start, static_cast<std::size_t>(sel.length)));
-      std::u16string rest = text;
-      rest.erase(start, static_cast<std::size_t>(sel.length));
-      return h_.form.UserEdit(box, std::move(rest), sel.start);
+      return h_.Edit(box, 0, 0, {}, false);
     }
+    case Action::Edit::Undo:
+    case Action::Edit::Redo:
+      return h_.UndoIn(box, a.edit == Action::Edit::Redo);
     case Action::Edit::SelectAll:
       if (!text.empty()) h_.SelectAllOf(box);
       return;
@@ -204,7 +202,7 @@ void HeadlessPlayer::Arrow(bool forward) {
   int cursor = forward ? sel.start + sel.length : sel.start;
   const bool collapses = sel.length > 0 && (forward ? rightCollapses : leftCollapses);
   if (!collapses) cursor = std::clamp(sel.start + sel.length + (forward ? 1 : -1), 0, size);
-  h_.form.Select(f, cursor, 0);
+  h_.form.MoveCursor(f, cursor);
 }
 
 void HeadlessPlayer::ClickOn(Control c) {
@@ -332,13 +330,12 @@ Action Decode(const ScriptEvent& e) {
     std::string_view rest = space == std::string_view::npos ? "" : arg.substr(space + 1);
     if (verb == "menu") {
       static const std::pair<std::string_view, Action::Edit> kEdits[] = {
-          {"paste", Action::Edit::Paste},
-          {"cut", Action::Edit::Cut},
-          {"delete", Action::Edit::Delete},
-          {"selectall", Action::Edit::SelectAll}};
+          {"paste", Action::Edit::Paste},   {"cut", Action::Edit::Cut},
+          {"delete", Action::Edit::Delete}, {"selectall", Action::Edit::SelectAll},
+          {"undo", Action::Edit::Undo},     {"redo", Action::Edit::Redo}};
       const std::size_t end = rest.find(' ');
       const std::string_view name = rest.substr(0, end);
-      a.edit = kEdits[NumberFrom(name, 3) % 4].second;
+      a.edit = kEdits[NumberFrom(name, 5) % 6].second;
       for (const auto& [n, edit] : kEdits) {
         if (n == name) a.edit = edit;
       }
@@ -445,6 +442,11 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
     case Kind::Select:
       if (!IsTextBox(focused)) return;
       keyInBox(Key::Other);
+      // Home, then Right and Shift+Right: each move that goes anywhere ends a typing step.
+      h_.form.MoveCursor(focused, 0);
+      h_.form.MoveCursor(focused,
+                         std::min(a.start, static_cast<int>(h_.form.Text16(focused).size())));
+      if (a.length > 0) h_.form.History(focused).Moved();
       return h_.form.Select(focused, a.start, a.length);
     case Kind::Up:
     case Kind::Down: {
@@ -473,8 +475,7 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
       // A drag from another program moves no pointer over the window: no hint changes.
       h_.calc.BoxClicked(a.control);
       // Dropped where the pointer is, at the end of the text, whatever was selected.
-      const int end = static_cast<int>(h_.form.Text16(a.control).size());
-      h_.form.Select(a.control, end, 0);
+      h_.form.MoveCursor(a.control, static_cast<int>(h_.form.Text16(a.control).size()));
       return h_.PasteInto(a.control, a.text);
     }
     case Kind::Key:

@@ -13,7 +13,8 @@
 //   click BOX        a click into an input box, then End; focus X: the same into any text box
 //   explain X        a click on any control (a term's group opens its explanation)
 //   menu BOX EDIT [TEXT]          a right click at the end of BOX's text, then the entry EDIT
-//                    of its menu (paste TEXT, cut, delete, selectall; a disabled entry: Escape)
+//                    of its menu (paste TEXT, cut, delete, selectall, undo, redo; a disabled
+//                    entry: Escape)
 //   middle BOX TEXT  TEXT as the primary selection, pasted by a middle click at the end of BOX
 //   drop BOX TEXT    TEXT dragged from another program and dropped at the end of BOX
 //   spinup BOX, spindown BOX      a click on a spin arrow
@@ -125,7 +126,7 @@ struct Action {
     Wait,  // ms
   };
   // The entries of a box's own menu that edit or select.
-  enum class Edit { Paste, Cut, Delete, SelectAll };
+  enum class Edit { Paste, Cut, Delete, SelectAll, Undo, Redo };
   Kind kind = Kind::Nothing;
   Edit edit = Edit::Paste;
   std::string text;

@@ -467,6 +467,8 @@ class Replay {
     const QString wanted = a.edit == Edit::Paste    ? QStringLiteral("Paste")
                            : a.edit == Edit::Cut    ? QStringLiteral("Cut")
                            : a.edit == Edit::Delete ? QStringLiteral("Delete")
+                           : a.edit == Edit::Undo   ? QStringLiteral("Undo")
+                           : a.edit == Edit::Redo   ? QStringLiteral("Redo")
                                                     : QStringLiteral("Select All");
     for (QAction* action : menu->actions()) {
       const QString label =
@@ -736,9 +738,10 @@ inline std::vector<Script> Generate(int count, unsigned seed) {
           s.events.push_back({"focus", pick(boxes)});
           break;
         case 22:
-          s.events.push_back({"menu", std::string(pick(boxes)) + " " +
-                                          pick(std::array{"paste", "cut", "delete", "selectall"}) +
-                                          " " + pick(pasted)});
+          s.events.push_back(
+              {"menu", std::string(pick(boxes)) + " " +
+                           pick(std::array{"paste", "cut", "delete", "selectall", "undo", "redo"}) +
+                           " " + pick(pasted)});
           break;
         case 23:
           s.events.push_back(
