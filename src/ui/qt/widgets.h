@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
