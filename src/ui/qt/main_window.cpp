@@ -221,7 +221,9 @@ void MainWindow::SetText(Control c, std::string_view text) {
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     if (l->text() == t) return;  // an unchanged result repaints nothing
     l->setText(t);
-    NoteChange();
+    // The clock line and the hint panel are nothing a screen reader announces; waking the
+    // announcer for them would cost an idle window a look at every name each second.
+    if (c != Control::LabelTime && c != Control::Stat) NoteChange();
   } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
     if (b->text() == t) return;
     b->setText(t);
