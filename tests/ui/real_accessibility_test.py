@@ -93,7 +93,8 @@ STEPS = [
                                     "metres. Uniformity, 1.29."]),
     ("to the room length", ["shift+Tab"] * 8, ["Room Length, metres text.", "3.66 selected."]),
     ("invalid", ["0"], ["alert Data Input error. Verify.", "This Value must be greater then 0."]),
-    ("message closed", ["Return"], ["Room Length, metres text.", "10 selected."]),
+    ("message closed", ["Return"], ["Room Length, metres text.", "10 selected.",
+                                    "notification Room Area, 30.5 square metres."]),
     ("report", ["shift+Tab", "Return"], ["Paste to Clipboard push button.",
                                          "alert Pasting Calculation to Clipboard.",
                                          "Click OK to override current clipboard content Click "
