@@ -88,14 +88,17 @@ void DataError(Session& s, const Message& m, Timer running) {
 
 }  // namespace
 
-
 std::string ClockLine(const LocalDateTime& t, int blanksBeforeHour) {
   static constexpr std::array<std::string_view, 7> kDays = {
       "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
   static constexpr std::array<std::string_view, 12> kMonths = {
       "January", "February", "March",     "April",   "May",      "June",
       "July",    "August",   "September", "October", "November", "December"};
-  auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  auto two = [](int v) {
+    std::string digits = std::to_string(v);
+    if (v < 10) digits.insert(digits.begin(), '0');
+    return digits;
+  };
   std::string line = " ";
   line += kDays[static_cast<std::size_t>(t.weekday % 7)];
   line += ",  ";
