@@ -95,6 +95,10 @@ void MainWindow::Start() {
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   Centre();
   shown_.start();
+  // A frame that only grows or shrinks moves nothing, so it is looked at too.
+  framing_.setInterval(100);
+  connect(&framing_, &QTimer::timeout, &alive_, [this] { CentreAgainIfFramed(); });
+  framing_.start();
   calc_.Start();
 }
 
@@ -109,16 +113,20 @@ void MainWindow::Centre() {
 
 void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
+  CentreAgainIfFramed();
+}
+
+void MainWindow::CentreAgainIfFramed() {
   // A window manager adds its frame after the window is shown, and may settle its size in more
-  // than one step: while the window is new, centre the outer frame again whenever it changes, so
-  // that the window does not sit half a title bar low.
+  // than one step, some of which move nothing: while the window is new, centre the outer frame
+  // again whenever it changes, so that the window does not sit half a title bar off.
   const QMargins frame(
       geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-  if (shown_.isValid() && shown_.elapsed() < 5000 && frame != centredFrame_) {
-    centredFrame_ = frame;
-    Centre();
-  }
+  if (!shown_.isValid() || shown_.elapsed() >= 5000) return framing_.stop();
+  if (frame == centredFrame_) return;
+  centredFrame_ = frame;
+  Centre();
 }
 
 void MainWindow::FocusArrived(Control c) {

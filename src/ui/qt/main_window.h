@@ -102,6 +102,7 @@ class MainWindow : public QMainWindow, public Form {
   void NoteChange(Control written = Control::Background);
   void EndProgram();
   void Centre();
+  void CentreAgainIfFramed();
   // A control of this window received the keyboard focus.
   void FocusArrived(Control c);
 
@@ -124,6 +125,7 @@ class MainWindow : public QMainWindow, public Form {
   std::array<bool, kControlCount> written_{};  // boxes the program rewrote since then
   QElapsedTimer shown_;                        // since start-up, while a window manager frames us
   QMargins centredFrame_;                      // the frame the window was last centred with
+  QTimer framing_;                             // looks at the frame while the window is new
   QPointer<QDialog> howto_;
   QPointer<QDialog> disclaimer_;
   Calculator calc_{*this};
