@@ -269,7 +269,7 @@ void MainWindow::Announce() {
 }
 
 void MainWindow::NoteChange(Control written) {
-  // A box the program rewrote while the user is elsewhere has news to tell.
+  // A box that changed while the user is elsewhere (the program rewrote it) has news to tell.
   if (IsTextBox(written) && written != focused_) written_[static_cast<std::size_t>(written)] = true;
   // Announce what has settled: half a second after the last change, not every keystroke.
   settle_.start();

@@ -224,7 +224,6 @@ void MainWindow::SetText(Control c, std::string_view text) {
   QWidget* w = widget(c);
   const QString t = FromUtf8(text);
   if (auto* e = dynamic_cast<BoxEdit*>(w)) {
-    if (e->text() != t) NoteChange(c);
     e->WriteText(t);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     if (l->text() == t) return;  // an unchanged result repaints nothing

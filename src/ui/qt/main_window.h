@@ -97,8 +97,8 @@ class MainWindow : public QMainWindow, public Form {
   static void InstallAccessibleFactory();
   // Says what settled on a new value since the last time, if anything did.
   void Announce();
-  // Something a screen reader may announce changed (a box the program wrote, if named); it is
-  // announced once it has settled.
+  // Something a screen reader may announce changed (a box, if named: one the user is not in
+  // has news to tell); it is announced once it has settled.
   void NoteChange(Control written = Control::Background);
   void EndProgram();
   void Centre();

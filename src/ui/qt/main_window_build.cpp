@@ -81,7 +81,7 @@ void MainWindow::BuildControls() {
     connect(b, &BoxEdit::clicked, &alive_, [this, c] { calc_.BoxClicked(c); });
     connect(b, &BoxEdit::focusGained, &alive_, [this, c] { FocusArrived(c); });
     connect(b, &BoxEdit::edited, &alive_, [this, c] {
-      NoteChange();
+      NoteChange(c);
       calc_.TextChanged(c);
     });
     b->setGeometry(r);
