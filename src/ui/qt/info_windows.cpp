@@ -12,6 +12,7 @@
 
 #include "ui/info_texts.h"
 #include "ui/placement.h"
+#include "ui/qt/widgets.h"
 
 namespace candelor::qt {
 namespace {
@@ -59,6 +60,7 @@ void InfoWindow::AddOkButton(const QString& caption, QRect twips) {
 }
 
 void InfoWindow::PlaceOverMain() {
+  if (!CanPlaceWindows()) return;  // the compositor places it, over the main window or not
   const QRect main = main_->frameGeometry();
   const QRect screen = main_->screen() ? main_->screen()->geometry() : QRect(0, 0, 1024, 768);
   // Not yet shown, this window has no frame; the window manager will give it one like the main

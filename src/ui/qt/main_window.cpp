@@ -50,6 +50,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   InstallAccessibleFactory();
   BuildControls();
   BuildMenus();
+  // The window keeps its size, which it has before it is first shown: a compositor places a
+  // window when it maps and would place it again at a new size.
+  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
   for (int i = 0; i < 4; ++i) {
     timers_[i].setInterval(TimerInterval(static_cast<Timer>(i)));
@@ -91,14 +94,15 @@ void MainWindow::Register(Control c, QWidget* w) {
 }
 
 void MainWindow::Start() {
-  // Outer size and centring on the screen; the window keeps its size.
-  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-  Centre();
-  shown_.start();
-  // A frame that only grows or shrinks moves nothing, so it is looked at too.
-  framing_.setInterval(100);
-  connect(&framing_, &QTimer::timeout, &alive_, [this] { CentreAgainIfFramed(); });
-  framing_.start();
+  // Centring on the screen, where the program places its windows.
+  if (CanPlaceWindows()) {
+    Centre();
+    shown_.start();
+    // A frame that only grows or shrinks moves nothing, so it is looked at too.
+    framing_.setInterval(100);
+    connect(&framing_, &QTimer::timeout, &alive_, [this] { CentreAgainIfFramed(); });
+    framing_.start();
+  }
   calc_.Start();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -148,6 +149,10 @@ void HintPanel::mouseReleaseEvent(QMouseEvent* e) {
       pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
   pressed_ = false;
   if (click && clicked_) clicked_();
+}
+
+bool CanPlaceWindows() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace candelor::qt

@@ -71,6 +71,10 @@ class SpinArrows : public QWidget {
   QToolButton* down_ = nullptr;
 };
 
+// Whether the window system lets a program place its own windows: X11 does; a Wayland compositor
+// places them itself and ignores a program's moves.
+bool CanPlaceWindows();
+
 // The sunken one-line hint panel; a click on it (press and release inside) ends the program.
 class HintPanel : public QLabel {
  public:
