@@ -32,6 +32,8 @@ class BoxWatcher {
   std::vector<Shown> shown;
   // Runs while the box is open, before it is answered.
   std::function<void(QMessageBox*)> whileOpen;
+  // Gives the box its answering key; unset, the key is sent into Qt's event loop.
+  std::function<void(QMessageBox*, Qt::Key)> press;
 
   BoxWatcher() {
     timer_.setInterval(2);
@@ -70,9 +72,9 @@ class BoxWatcher {
     }
     shown.push_back(s);
     if (whileOpen) whileOpen(box);
-    if (box)
-      QTest::keyClick(box->windowHandle(),
-                      s.answer == MessageAnswer::Ok ? Qt::Key_Return : Qt::Key_Escape);
+    const Qt::Key key = s.answer == MessageAnswer::Ok ? Qt::Key_Return : Qt::Key_Escape;
+    if (box && press) press(box, key);
+    if (box && !press) QTest::keyClick(box->windowHandle(), key);
   }
 
   QTimer timer_;

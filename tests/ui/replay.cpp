@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(candelor::testing::QuietOffscreen);
   QApplication app(argc, argv);
+  const std::unique_ptr<Seat> realSeat = SeatFromEnvironment();
+  seat = realSeat.get();
   std::vector<Script> scripts;
   int generated = -1;
   unsigned seed = 1;

@@ -51,6 +51,7 @@
 #include "ui/qt/message_box.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/widgets.h"
+#include "ui/seat.h"
 
 namespace candelor::qt::replay {
 
@@ -59,6 +60,9 @@ using candelor::testing::ScriptEvent;
 using candelor::testing::Target;
 
 using Shown = qt::testing::BoxWatcher::Shown;
+
+// Where a seat is given (replay.cpp: on Wayland), every key and mouse event goes through it.
+inline Seat* seat = nullptr;
 using Camera = std::function<void(const std::string& name, QWindow* main)>;
 
 // Everything the two forms are compared by.
@@ -184,14 +188,21 @@ class Replay {
     // (a compositor would report a cleared clipboard only a round trip later).
     QGuiApplication::clipboard()->setText(QString());
     window_ = std::make_unique<MainWindow>();
+    if (seat) seat->Park();
     window_->show();
-    window_->activateWindow();
-    QApplication::setActiveWindow(window_.get());
+    if (!seat) {
+      window_->activateWindow();
+      QApplication::setActiveWindow(window_.get());
+    }
     if (!QTest::qWaitForWindowExposed(window_.get())) std::printf("the window was never exposed\n");
+    // A compositor gives the keyboard to a new window of its own accord.
+    if (seat && !seat->AwaitFocus(Main())) std::printf("the window never had the keyboard\n");
+    // Found by the seat's pointer before anything ticks.
+    if (seat) seat->Move(Main(), QPoint(window_->width() - 4, 4));
     window_->Start();
     // The pointer rests on the empty end of the menu bar, where nothing has a hint; Qt reports no
     // move to the place it last was, even in an earlier window.
-    QTest::mouseMove(Main(), QPoint(window_->width() - 4, 4));
+    Pointer(QEvent::MouseMove, Qt::NoButton, Main(), QPoint(window_->width() - 4, 4));
     if (!QTest::qWaitFor(
             [this] { return QApplication::focusWidget() == window_->widget(Control::RL); }))
       std::printf("the room length never had the focus\n");
@@ -232,6 +243,13 @@ class Replay {
       }
     }
     qApp->installEventFilter(&gate_);
+    if (seat) {
+      boxes_.press = [](QMessageBox* box, Qt::Key key) {
+        seat->AwaitFocus(box->windowHandle());
+        seat->Key(key, true);
+        seat->Key(key, false);
+      };
+    }
     boxes_.whileOpen = [this](QMessageBox* box) {
       if (boxShot_.empty()) return;
       [[maybe_unused]] const bool drawn = QTest::qWaitForWindowExposed(box);
@@ -364,14 +382,16 @@ class Replay {
     QWidget* w = WidgetOf(t);
     if (t.control == Control::Background && !t.arrow) {
       // On the rule between the two halves, left of the groups: it is background too.
-      return points_[key] = w->mapTo(window_.get(), QPoint(2, Px(2168)));
+      return points_[key] = w->mapTo(window_.get(), QPoint(8, Px(2168)));
     }
     QPoint point = w->mapTo(window_.get(), w->rect().center());
+    // Clear of the window's edges, which a compositor's window decoration may take for resizing.
+    const QRect inner = window_->rect().adjusted(8, 8, -8, -8);
     bool done = false;
     for (int y = w->height() - 3; y >= 2 && !done; y -= 2) {
       for (int x = 3; x < w->width() - 2 && !done; x += 3) {
         const QPoint p = w->mapTo(window_.get(), QPoint(x, y));
-        if (window_->childAt(p) == w) {
+        if (inner.contains(p) && window_->childAt(p) == w) {
           point = p;
           done = true;
         }
@@ -382,6 +402,18 @@ class Replay {
   }
 
   void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {}) {
+    if (seat) {
+      const std::pair<Qt::KeyboardModifier, Qt::Key> held[] = {
+          {Qt::ControlModifier, Qt::Key_Control},
+          {Qt::ShiftModifier, Qt::Key_Shift},
+          {Qt::AltModifier, Qt::Key_Alt}};
+      for (const auto& [mod, modKey] : held)
+        if (mods & mod) seat->Key(modKey, true);
+      const bool typed = seat->Key(key, true, text) && seat->Key(key, false, text);
+      for (const auto& [mod, modKey] : held)
+        if (mods & mod) seat->Key(modKey, false);
+      if (typed) return;
+    }
     QWindow* target = QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : Main();
     QTest::sendKeyEvent(QTest::Click, target, key, text, mods);
   }
@@ -389,19 +421,33 @@ class Replay {
     for (int i = 0; i < times; ++i) Key(key, mods);
   }
 
+  // A pointer event at a point of a window: through the seat, or into Qt's event loop.
+  static void Pointer(QEvent::Type type, Qt::MouseButton button, QWindow* window, QPoint at) {
+    if (seat && type == QEvent::MouseMove) return seat->Move(window, at);
+    if (seat) return seat->Button(window, at, button, type == QEvent::MouseButtonPress);
+    if (type == QEvent::MouseMove) return QTest::mouseMove(window, at);
+    if (type == QEvent::MouseButtonPress)
+      return QTest::mousePress(window, button, Qt::NoModifier, at);
+    QTest::mouseRelease(window, button, Qt::NoModifier, at);
+  }
+  void Click(Qt::MouseButton button, QWindow* window, QPoint at) {
+    Pointer(QEvent::MouseButtonPress, button, window, at);
+    Pointer(QEvent::MouseButtonRelease, button, window, at);
+  }
+
   void MoveTo(const Target& t) {
     pointer_ = PointOf(t);
-    QTest::mouseMove(Main(), pointer_);
+    Pointer(QEvent::MouseMove, Qt::NoButton, Main(), pointer_);
   }
   void PressAt(const Target& t) {
     pointer_ = PointOf(t);
-    QTest::mousePress(Main(), Qt::LeftButton, Qt::NoModifier, pointer_);
+    Pointer(QEvent::MouseButtonPress, Qt::LeftButton, Main(), pointer_);
     pressed_ = true;
   }
   void ReleaseHere() {
     if (!pressed_) return;
     pressed_ = false;
-    QTest::mouseRelease(Main(), Qt::LeftButton, Qt::NoModifier, pointer_);
+    Pointer(QEvent::MouseButtonRelease, Qt::LeftButton, Main(), pointer_);
   }
   void ClickAt(const Target& t) {
     PressAt(t);
@@ -413,16 +459,34 @@ class Replay {
     if (window_->menuBar()->hasFocus()) Key(Qt::Key_Escape);
   }
   void OpenMenu(Qt::Key accessKey) {
+    if (seat) {
+      seat->Key(Qt::Key_Alt, true);
+      Key(accessKey);
+      seat->Key(Qt::Key_Alt, false);
+      return AwaitPopup(nullptr);
+    }
     QWindow* target = QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : Main();
     QTest::sendKeyEvent(QTest::Press, target, Qt::Key_Alt, QString(), Qt::NoModifier);
     Key(accessKey, Qt::AltModifier);
     QTest::sendKeyEvent(QTest::Release, Main(), Qt::Key_Alt, QString(), Qt::AltModifier);
   }
+  // On a compositor a menu takes the keyboard once it is mapped: keys wait for that.
+  static void AwaitPopup(QWidget* other) {
+    [[maybe_unused]] const bool shown = QTest::qWaitFor(
+        [other] {
+          QWidget* popup = QApplication::activePopupWidget();
+          return popup && popup != other && popup->windowHandle() &&
+                 popup->windowHandle()->isExposed();
+        },
+        1000);
+  }
   // Walks the menus by rows: Down to each row, Right into each submenu, Return on the last.
   void Choose(const std::vector<int>& rows, bool choose) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       Keys(Qt::Key_Down, rows[i]);
+      QWidget* menu = QApplication::activePopupWidget();
       Key(choose && i + 1 == rows.size() ? Qt::Key_Return : Qt::Key_Right);
+      if (seat && i + 1 < rows.size()) AwaitPopup(menu);
     }
     CloseMenus();
   }
@@ -444,6 +508,10 @@ class Replay {
   // The offscreen platform gives the activation back to no window when a box closes; a window
   // manager gives it back to the main window.
   void ActivateAsAWindowManager() {
+    if (seat) {
+      seat->AwaitFocus(nullptr);  // the compositor's to give, and only awaited
+      return;
+    }
     if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
       QApplication::setActiveWindow(window_.get());
     }
@@ -460,8 +528,11 @@ class Replay {
     using Edit = candelor::testing::Action::Edit;
     if (a.edit == Edit::Paste) QGuiApplication::clipboard()->setText(Text(a.text));
     pointer_ = EndOf(a.control);
-    QTest::mousePress(Main(), Qt::RightButton, Qt::NoModifier, pointer_);
-    QTest::mouseRelease(Main(), Qt::RightButton, Qt::NoModifier, pointer_);
+    Click(Qt::RightButton, Main(), pointer_);
+    if (seat) {
+      [[maybe_unused]] const bool shown =
+          QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, 1000);
+    }
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!menu) return;
     const QString wanted = a.edit == Edit::Paste    ? QStringLiteral("Paste")
@@ -475,8 +546,7 @@ class Replay {
           action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
       if (label != wanted || !action->isEnabled()) continue;
       [[maybe_unused]] const bool shown = QTest::qWaitForWindowExposed(menu);
-      QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                        menu->actionGeometry(action).center());
+      Click(Qt::LeftButton, menu->windowHandle(), menu->actionGeometry(action).center());
       break;
     }
     CloseMenus();
@@ -540,8 +610,7 @@ class Replay {
         if (QGuiApplication::clipboard()->supportsSelection())
           QGuiApplication::clipboard()->setText(Text(a.text), QClipboard::Selection);
         pointer_ = EndOf(a.control);
-        QTest::mousePress(Main(), Qt::MiddleButton, Qt::NoModifier, pointer_);
-        return QTest::mouseRelease(Main(), Qt::MiddleButton, Qt::NoModifier, pointer_);
+        return Click(Qt::MiddleButton, Main(), pointer_);
       case Kind::Drop:
         return Drop(a);
       case Kind::Key:
