@@ -50,9 +50,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   InstallAccessibleFactory();
   BuildControls();
   BuildMenus();
-  // The window keeps its size, which it has before it is first shown: a compositor places a
-  // window when it maps and would place it again at a new size.
-  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  // A compositor places a window when it maps and would place it again at a new size, so there
+  // the window has its size before it is first shown.
+  if (!CanPlaceWindows())
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
   for (int i = 0; i < 4; ++i) {
     timers_[i].setInterval(TimerInterval(static_cast<Timer>(i)));
@@ -94,7 +95,9 @@ void MainWindow::Register(Control c, QWidget* w) {
 }
 
 void MainWindow::Start() {
-  // Centring on the screen, where the program places its windows.
+  // Outer size and centring on the screen, where the program places its windows; the window
+  // keeps its size.
+  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   if (CanPlaceWindows()) {
     Centre();
     shown_.start();
