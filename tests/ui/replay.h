@@ -197,12 +197,13 @@ class Replay {
     if (!QTest::qWaitForWindowExposed(window_.get())) std::printf("the window was never exposed\n");
     // A compositor gives the keyboard to a new window of its own accord.
     if (seat && !seat->AwaitFocus(Main())) std::printf("the window never had the keyboard\n");
-    // Found by the seat's pointer before anything ticks.
-    if (seat) seat->Move(Main(), QPoint(window_->width() - 4, 4));
-    window_->Start();
     // The pointer rests on the empty end of the menu bar, where nothing has a hint; Qt reports no
-    // move to the place it last was, even in an earlier window.
-    Pointer(QEvent::MouseMove, Qt::NoButton, Main(), QPoint(window_->width() - 4, 4));
+    // move to the place it last was, even in an earlier window. A seat finds the window with its
+    // pointer first, before anything ticks.
+    const QPoint rest(window_->width() - 4, 4);
+    if (seat) seat->Move(Main(), rest);
+    window_->Start();
+    if (!seat) QTest::mouseMove(Main(), rest);
     if (!QTest::qWaitFor(
             [this] { return QApplication::focusWidget() == window_->widget(Control::RL); }))
       std::printf("the room length never had the focus\n");

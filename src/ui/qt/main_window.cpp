@@ -52,8 +52,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   // A compositor places a window when it maps and would place it again at a new size, so there
   // the window has its size before it is first shown.
-  if (!CanPlaceWindows())
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  if (!CanPlaceWindows()) FixSize();
 
   for (int i = 0; i < 4; ++i) {
     timers_[i].setInterval(TimerInterval(static_cast<Timer>(i)));
@@ -95,9 +94,8 @@ void MainWindow::Register(Control c, QWidget* w) {
 }
 
 void MainWindow::Start() {
-  // Outer size and centring on the screen, where the program places its windows; the window
-  // keeps its size.
-  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  // Outer size, and centring on the screen where the program places its windows.
+  FixSize();
   if (CanPlaceWindows()) {
     Centre();
     shown_.start();
@@ -107,6 +105,10 @@ void MainWindow::Start() {
     framing_.start();
   }
   calc_.Start();
+}
+
+void MainWindow::FixSize() {
+  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
 void MainWindow::Centre() {

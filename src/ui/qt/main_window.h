@@ -101,6 +101,7 @@ class MainWindow : public QMainWindow, public Form {
   // has news to tell); it is announced once it has settled.
   void NoteChange(Control written = Control::Background);
   void EndProgram();
+  void FixSize();  // the window keeps the size of its client area and menu bar
   void Centre();
   void CentreAgainIfFramed();
   // A control of this window received the keyboard focus.
