@@ -529,11 +529,16 @@ class Replay {
     using Edit = candelor::testing::Action::Edit;
     if (a.edit == Edit::Paste) QGuiApplication::clipboard()->setText(Text(a.text));
     pointer_ = EndOf(a.control);
-    Click(Qt::RightButton, Main(), pointer_);
+    // The menu opens on the press; a person lets go once it shows and the compositor has put the
+    // pointer on it (a release before that is lost, and the toolkit thinks the button still held).
+    Pointer(QEvent::MouseButtonPress, Qt::RightButton, Main(), pointer_);
     if (seat) {
-      [[maybe_unused]] const bool shown =
-          QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, 1000);
+      AwaitPopup(nullptr);
+      const QPointer<QWidget> popup = QApplication::activePopupWidget();
+      [[maybe_unused]] const bool entered =
+          QTest::qWaitFor([popup] { return !popup || popup->underMouse(); }, 300);
     }
+    Pointer(QEvent::MouseButtonRelease, Qt::RightButton, Main(), pointer_);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!menu) return;
     const QString wanted = a.edit == Edit::Paste    ? QStringLiteral("Paste")

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -145,6 +146,13 @@ class XSeat final : public Seat, public QObject {
   void Move(QWindow* window, QPoint at) override {
     for (int attempt = 0; attempt < 3; ++attempt) {
       const QPoint screen = at + OffsetOf(window);
+      // A closed popup leaves weston's pointer over nothing until the pointer moves again.
+      if (screen == pointer_ && popupClosed_) {
+        moved_ = nullptr;
+        MovePointer(screen + QPoint(1, 0));
+        WaitFor([this] { return moved_ != nullptr; }, 500);
+      }
+      popupClosed_ = false;
       if (screen == pointer_) return;
       moved_ = nullptr;
       MovePointer(screen);
@@ -159,7 +167,18 @@ class XSeat final : public Seat, public QObject {
     Move(window, at);
     clicked_ = false;
     const unsigned number = button == Qt::LeftButton ? 1 : button == Qt::MiddleButton ? 2 : 3;
-    if (press) buttons_.insert(number);
+    // Each click of a script is a click of its own: a second press of a button soon after the
+    // first would be taken for a double click, so it waits, as QTest's clicks do.
+    if (press && number == lastButton_ && lastPress_.isValid()) {
+      const qint64 left =
+          QGuiApplication::styleHints()->mouseDoubleClickInterval() + 20 - lastPress_.elapsed();
+      if (left > 0) WaitFor([] { return false; }, static_cast<int>(left));
+    }
+    if (press) {
+      lastButton_ = number;
+      lastPress_.start();
+      buttons_.insert(number);
+    }
     if (!press) buttons_.erase(number);
     XTestFakeButtonEvent(display_, number, press ? True : False, CurrentTime);
     XFlush(display_);
@@ -201,6 +220,9 @@ class XSeat final : public Seat, public QObject {
         return o == looking_;
       case QEvent::Leave:
         return o == looking_;
+      case QEvent::Hide:
+        if (o->isWindowType() && static_cast<QWindow*>(o)->type() == Qt::Popup) popupClosed_ = true;
+        return false;
       default:
         return false;
     }
@@ -278,6 +300,9 @@ class XSeat final : public Seat, public QObject {
   QPoint movedAt_;
   std::set<KeyCode> held_;
   std::set<unsigned> buttons_;
+  bool popupClosed_ = false;
+  unsigned lastButton_ = 0;
+  QElapsedTimer lastPress_;
   bool pressed_ = false, released_ = false, clicked_ = false, shiftHeld_ = false;
 };
 
