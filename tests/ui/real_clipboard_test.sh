@@ -1,28 +1,47 @@
 #!/usr/bin/env bash
 # The report on the real clipboard (run under xvfb-run): a value changed with real key presses,
-# "Paste to Clipboard" and OK pressed with real keys, and the clipboard read by another program.
+# "Paste to Clipboard" and OK pressed with real keys, and the clipboard read by another program
+# (xclip; wl-paste when run as a Wayland client under with_compositor.sh).
 set -u
 app=$1
 export XDG_RUNTIME_DIR=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$out"' EXIT
+trap 'kill $pid 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$out" "$log"' EXIT
 out=$(mktemp)
+log=$(mktemp)
 source "$(dirname "$0")/x11_helpers.sh"
 
-printf 'before' | xclip -selection clipboard
-"$app" & pid=$!
-main=$(find_window "Candelor - Zonal Cavity Method") || fail "the main window did not appear"
-xdotool windowfocus --sync "$main"
+if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  copy() { wl-copy; }
+  paste() { wl-paste -n; }
+else
+  copy() { xclip -selection clipboard; }
+  paste() { xclip -o -selection clipboard; }
+fi
+printf 'before' | copy
+WAYLAND_DEBUG=client "$app" 2>"$log" & pid=$!
+if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  wait_for_keyboard "$log" 1 || fail "the main window never had the keyboard"
+else
+  main=$(find_window "Candelor - Zonal Cavity Method") || fail "the main window did not appear"
+  xdotool windowfocus --sync "$main"
+fi
 sleep 0.3
 # Room length is focused with its text selected: type 12, wait for a tick, then Tab to the button.
 xdotool type --delay 50 "12"
 sleep 0.3
 for _ in $(seq 13); do xdotool key Tab; done
 xdotool key Return
-box=$(find_window "Pasting Calculation to Clipboard") || fail "no confirmation was asked"
-xdotool windowfocus --sync "$box" 2>/dev/null
+if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  wait_for_log "$log" 'set_title("Pasting Calculation to Clipboard")' 1 ||
+    fail "no confirmation was asked"
+  wait_for_keyboard "$log" 2 || fail "the confirmation never had the keyboard"
+else
+  box=$(find_window "Pasting Calculation to Clipboard") || fail "no confirmation was asked"
+  xdotool windowfocus --sync "$box" 2>/dev/null
+fi
 xdotool key Return
 for _ in $(seq 50); do
-  xclip -o -selection clipboard > "$out" 2>/dev/null
+  paste > "$out" 2>/dev/null
   grep -q '^Lighting Calculations' "$out" && break
   sleep 0.1
 done

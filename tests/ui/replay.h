@@ -462,14 +462,21 @@ class Replay {
   void OpenMenu(Qt::Key accessKey) {
     if (seat) {
       seat->Key(Qt::Key_Alt, true);
-      Key(accessKey);
+      KeyOpening(accessKey, nullptr);
       seat->Key(Qt::Key_Alt, false);
-      return AwaitPopup(nullptr);
+      return;
     }
     QWindow* target = QGuiApplication::focusWindow() ? QGuiApplication::focusWindow() : Main();
     QTest::sendKeyEvent(QTest::Press, target, Qt::Key_Alt, QString(), Qt::NoModifier);
     Key(accessKey, Qt::AltModifier);
     QTest::sendKeyEvent(QTest::Release, Main(), Qt::Key_Alt, QString(), Qt::AltModifier);
+  }
+  // A key that opens a menu, let go once the menu shows, as fingers are: a compositor grants the
+  // menu only for the key's press, the toolkit's latest input, until the release comes.
+  static void KeyOpening(Qt::Key key, QWidget* before) {
+    seat->Key(key, true);
+    AwaitPopup(before);
+    seat->Key(key, false);
   }
   // On a compositor a menu takes the keyboard once it is mapped: keys wait for that.
   static void AwaitPopup(QWidget* other) {
@@ -485,9 +492,11 @@ class Replay {
   void Choose(const std::vector<int>& rows, bool choose) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       Keys(Qt::Key_Down, rows[i]);
-      QWidget* menu = QApplication::activePopupWidget();
-      Key(choose && i + 1 == rows.size() ? Qt::Key_Return : Qt::Key_Right);
-      if (seat && i + 1 < rows.size()) AwaitPopup(menu);
+      const bool last = choose && i + 1 == rows.size();
+      if (seat && !last)
+        KeyOpening(Qt::Key_Right, QApplication::activePopupWidget());
+      else
+        Key(last ? Qt::Key_Return : Qt::Key_Right);
     }
     CloseMenus();
   }

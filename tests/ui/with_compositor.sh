@@ -23,4 +23,5 @@ done
 # The desktop shell's background is drawn once weston has taken the seat.
 sleep 0.3
 # The program is a Wayland client only: the X display stays for the test's own input and tools.
-WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland CANDELOR_SEAT_DISPLAY=$DISPLAY "$@"
+# By its full path, so that a test may give the program a runtime directory of its own.
+WAYLAND_DISPLAY=$XDG_RUNTIME_DIR/$socket QT_QPA_PLATFORM=wayland CANDELOR_SEAT_DISPLAY=$DISPLAY "$@"

@@ -42,3 +42,18 @@ wait_gone() {
   for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   return 1
 }
+
+# On Wayland (under with_compositor.sh) a test cannot list the program's windows; it reads the
+# program's own Wayland log (WAYLAND_DEBUG=client on its standard error) instead.
+# Waits until the log has at least COUNT lines matching the pattern.
+wait_for_log() {
+  for _ in $(seq 100); do
+    [ "$(grep -c -- "$2" "$1" 2>/dev/null)" -ge "$3" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Waits until the compositor has given the keyboard to one of the program's windows the COUNTth
+# time: a window shown and focused.
+wait_for_keyboard() { wait_for_log "$1" 'wl_keyboard@[0-9]*\.enter(' "$2"; }
+
