@@ -28,6 +28,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for need in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
   [[ "$depends" == *"$need"* ]] || fail "the package does not depend on $need: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
 dpkg-deb -x "$deb" "$root/deb" || fail "dpkg-deb -x"
 [ -x "$root/deb/usr/bin/candelor" ] || fail "the package holds no executable"
 [ -f "$root/deb/usr/share/applications/com.tavringroup.Candelor.desktop" ] ||
