@@ -3,11 +3,36 @@
 # the how-to and the disclaimer are windows of their own that the main window may cover, every
 # window is centred by its outer frame, a click on a window's text leaves it open while a click
 # on its background closes it, and the disclaimer's title is blank rather than the program's name.
+# As a Wayland client (under with_compositor.sh), where the compositor places and stacks windows:
+# each window is a top-level of its own, takes the keyboard, closes with Enter and gives the
+# keyboard back to the main window.
 set -u
 app=$1
 export XDG_RUNTIME_DIR=$(mktemp -d)
-trap 'kill $calc 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+log=$(mktemp)
+trap 'kill $calc 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR" "$log"' EXIT
 source "$(dirname "$0")/x11_helpers.sh"
+
+if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  WAYLAND_DEBUG=client "$app" 2>"$log" & calc=$!
+  wait_for_keyboard "$log" 1 || fail "the main window never had the keyboard"
+  focused=1
+  for entry in "h|How to calculate using Zonal Cavity Method" "r| "; do
+    xdotool key --clearmodifiers alt+h "${entry%%|*}"
+    title=${entry#*|}
+    wait_for_log "$log" "set_title(\"$title\")" 1 || fail "no window titled '$title'"
+    toplevel=$(grep -o "xdg_toplevel@[0-9]*\.set_title(\"$title\")" "$log" | tail -n 1 | cut -d. -f1)
+    grep -q -- "-> $toplevel\.set_parent(xdg_toplevel" "$log" &&
+      fail "the window '$title' is kept above the main window"
+    wait_for_keyboard "$log" $((focused + 1)) || fail "the window '$title' never had the keyboard"
+    xdotool key Return
+    wait_for_log "$log" "-> $toplevel\.destroy()" 1 || fail "Enter left the window '$title' open"
+    wait_for_keyboard "$log" $((focused + 2)) || fail "the keyboard did not come back after '$title'"
+    focused=$((focused + 2))
+  done
+  echo "Wayland window: information windows independent, focused, closed with Enter"
+  exit 0
+fi
 
 # Outer geometry "x y width height" of a top-level window: its inner one grown by the frame the
 # window manager drew (none without one).
