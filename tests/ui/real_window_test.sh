@@ -2,7 +2,8 @@
 # The built calculator in a real X window (run under xvfb-run): a second start shows
 # "<name> Already running " and ends while the first keeps running; the close box ends the first.
 # As a Wayland client (under with_compositor.sh) the windows are known from the programs' Wayland
-# logs, and the close box, which Qt draws itself there, is left out.
+# logs, the window's size is fixed by what the compositor is told, and the close box, which Qt
+# draws itself there, is left out.
 set -u
 app=$1
 closer=$2
@@ -16,6 +17,10 @@ source "$(dirname "$0")/x11_helpers.sh"
 WAYLAND_DEBUG=client "$app" 2>"$log1" & first=$!
 if [ -n "${WAYLAND_DISPLAY:-}" ]; then
   wait_for_keyboard "$log1" 1 || fail "the main window never had the keyboard"
+  # The compositor is told the window's least and greatest size: the same, so it keeps it.
+  least=$(grep -o 'set_min_size([0-9, ]*)' "$log1" | tail -n 1 | tr -dc '0-9,')
+  most=$(grep -o 'set_max_size([0-9, ]*)' "$log1" | tail -n 1 | tr -dc '0-9,')
+  [ -n "$least" ] && [ "$least" = "$most" ] || fail "the window's size is not fixed: $least to $most"
 else
   main=$(find_window "Candelor - Zonal Cavity Method") || fail "the main window did not appear"
 fi
