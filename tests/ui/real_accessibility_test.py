@@ -63,10 +63,12 @@ STEPS = [
     ("to the cavity", ["Tab"], ["Room Cavity Height, feet text.", "6 selected."]),
     ("to the lamps", ["Tab"], ["Number of Lamps text.", "2 selected."]),
     ("to the lumens", ["Tab"], ["Lamp Lumens text.", "2850 selected."]),
-    ("lamp menu", ["alt+a", "Down", "Down", "Down", "Down", "Down", "Right", "4", "t"],
-     ["T8 Linear Fluorescent", "Lamp Lumens text.", "2950",
-      "notification Lamp Lumen Depreciation, 0.94. Light Loss Factor, 0.8. Number of Luminaires, "
-      "solved, 2.8. Spacing, 6.5 feet. Uniformity, 1.09."]),
+    # In a menu a person waits to hear the item before the key that chooses it.
+    ("lamp menu", ["alt+a", "Down", "Down", "Down", "Down", "Down", "Right", "4"],
+     ["T8 Linear Fluorescent"]),
+    ("lamp chosen", ["t"], ["Lamp Lumens text.", "2950", "notification Lamp Lumen Depreciation, "
+                            "0.94. Light Loss Factor, 0.8. Number of Luminaires, solved, 2.8. "
+                            "Spacing, 6.5 feet. Uniformity, 1.09."]),
     ("to the lamp depreciation", ["Tab"], ["Lamp Lumen Depreciation text.", "0.94 selected."]),
     ("to the dirt depreciation", ["Tab"], ["Luminaire Dirt Depreciation text.", "0.85 selected."]),
     ("type 80", ["8", "0"], ["notification Light Loss Factor, 0.75. Number of Luminaires, solved, "
@@ -79,8 +81,9 @@ STEPS = [
                          "Uniformity, 1.07."]),
     ("to the luminaires", ["Tab"], ["Number of Luminaires, solved, 2.9 text.", "2.9 selected."]),
     ("to the level", ["Tab"], ["Lighting Level, foot-candles text.", "60 selected."]),
-    ("level menu", ["alt+r", "b", "o", "g"], ["General.", "30", "notification Number of "
-                                              "Luminaires, solved, 1.5. Spacing, --. Uniformity, --."]),
+    ("level menu", ["alt+r", "b", "o"], ["General."]),
+    ("level chosen", ["g"], ["30", "notification Number of Luminaires, solved, 1.5. Spacing, --. "
+                             "Uniformity, --."]),
     ("to the level unit", ["Tab"], ["Lighting Level unit, foot-candles push button."]),
     ("to lux", ["Return"], ["notification Lighting Level unit, lux. Lighting Level, 323 lux."]),
     ("to the units", ["Tab", "Tab"], ["Imperial.", "selected radio button"]),
@@ -95,18 +98,17 @@ STEPS = [
     ("invalid", ["0"], ["alert Data Input error. Verify.", "This Value must be greater then 0."]),
     ("message closed", ["Return"], ["Room Length, metres text.", "10 selected.",
                                     "notification Room Area, 30.5 square metres."]),
-    ("report", ["shift+Tab", "Return"], ["Paste to Clipboard push button.",
-                                         "alert Pasting Calculation to Clipboard.",
-                                         "Click OK to override current clipboard content Click "
-                                         "Cancel to abort."]),
+    ("to the report", ["shift+Tab"], ["Paste to Clipboard push button."]),
+    ("report", ["Return"], ["alert Pasting Calculation to Clipboard.", "Click OK to override "
+                            "current clipboard content Click Cancel to abort."]),
     ("report confirmed", ["Return"], ["Job and/or room name text.", "Job and/or Room Name selected."]),
     ("how-to", ["alt+h", "h"], ["How to calculate using Zonal Cavity Method dialog 1. Enter room "
                                 "width, length and room cavity height"]),
     ("how-to closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
     ("about", ["alt+h", "a"], ["About Candelor dialog Tavrin Group Inc. Engineering Software"]),
     # Enter on the focused Read Me button presses it.
-    ("read me", ["Tab", "Return"], ["Read Me push button.", "Disclaimer dialog This software is "
-                                    "sold as is"]),
+    ("to read me", ["Tab"], ["Read Me push button."]),
+    ("read me", ["Return"], ["Disclaimer dialog This software is sold as is"]),
     ("disclaimer closed", ["Return"], ["About Candelor dialog"]),
     ("about closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
     # The spacing explanation by keyboard.
