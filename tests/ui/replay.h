@@ -486,7 +486,7 @@ class Replay {
           return popup && popup != other && popup->windowHandle() &&
                  popup->windowHandle()->isExposed();
         },
-        1000);
+        5000);
   }
   // Walks the menus by rows: Down to each row, Right into each submenu, Return on the last.
   void Choose(const std::vector<int>& rows, bool choose) {
@@ -545,7 +545,7 @@ class Replay {
       AwaitPopup(nullptr);
       const QPointer<QWidget> popup = QApplication::activePopupWidget();
       [[maybe_unused]] const bool entered =
-          QTest::qWaitFor([popup] { return !popup || popup->underMouse(); }, 300);
+          QTest::qWaitFor([popup] { return !popup || popup->underMouse(); }, 1000);
     }
     Pointer(QEvent::MouseButtonRelease, Qt::RightButton, Main(), pointer_);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());

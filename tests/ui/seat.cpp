@@ -28,6 +28,10 @@
 namespace candelor::qt::replay {
 namespace {
 
+// How long to wait for an event that comes unless something is wrong: ended by its coming, so
+// generous for a loaded machine, where a sanitized program and the compositor may lag seconds.
+constexpr int kComes = 10000;
+
 KeySym KeysymOf(Qt::Key key, const QString& text) {
   switch (key) {
     case Qt::Key_Return:
@@ -111,7 +115,7 @@ class XSeat final : public Seat, public QObject {
       pressed_ = false;
       XTestFakeKeyEvent(display_, code, True, CurrentTime);
       XFlush(display_);
-      if (!WaitFor([this] { return pressed_; }, 2000)) Note("a key press was not received");
+      if (!WaitFor([this] { return pressed_; }, kComes)) Note("a key press was not received");
       if (shift) Fake(XK_Shift_L, false);
       return true;
     }
@@ -182,7 +186,7 @@ class XSeat final : public Seat, public QObject {
     if (!press) buttons_.erase(number);
     XTestFakeButtonEvent(display_, number, press ? True : False, CurrentTime);
     XFlush(display_);
-    if (!WaitFor([this] { return clicked_; }, 1000))
+    if (!WaitFor([this] { return clicked_; }, kComes))
       Note(press ? "a button press was not received" : "a button release was not received");
   }
 
@@ -192,7 +196,7 @@ class XSeat final : public Seat, public QObject {
           QWindow* focus = QGuiApplication::focusWindow();
           return focus && (!window || focus == window);
         },
-        2000);
+        kComes);
   }
 
  protected:
