@@ -12,6 +12,7 @@
 #include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -149,19 +150,19 @@ class XSeat final : public Seat, public QObject {
 
   void Move(QWindow* window, QPoint at) override {
     for (int attempt = 0; attempt < 3; ++attempt) {
-      const QPoint screen = at + OffsetOf(window);
+      const QPoint screen = OnScreen(at + OffsetOf(window));
       // A closed popup leaves weston's pointer over nothing until the pointer moves again.
-      if (screen == pointer_ && popupClosed_) {
-        moved_ = nullptr;
-        MovePointer(screen + QPoint(1, 0));
-        WaitFor([this] { return moved_ != nullptr; }, 500);
-      }
+      if (screen == pointer_ && popupClosed_) StepAside();
       popupClosed_ = false;
       if (screen == pointer_) return;
-      moved_ = nullptr;
-      MovePointer(screen);
-      // Nothing answers when the point is off every window of the program.
-      if (!WaitFor([this] { return moved_ != nullptr; }, 500)) return;
+      if (!MoveAnswered(screen)) {
+        // Off every window of the program, or on a window as it went away, which leaves weston's
+        // pointer over nothing as a closed popup does: once more by a step aside, trusting no
+        // answer to correct the place.
+        StepAside();
+        MoveAnswered(screen);
+        return;
+      }
       if (moved_ != window || movedAt_ == at) return;
       offsets_[window] += at - movedAt_;  // the compositor placed it elsewhere: correct, again
     }
@@ -249,6 +250,21 @@ class XSeat final : public Seat, public QObject {
   void Fake(KeySym sym, bool press) {
     XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, sym), press, CurrentTime);
     XFlush(display_);
+  }
+
+  bool MoveAnswered(QPoint screen) {
+    moved_ = nullptr;
+    MovePointer(screen);
+    return WaitFor([this] { return moved_ != nullptr; }, 500);
+  }
+  void StepAside() {
+    const QPoint back = pointer_;
+    MoveAnswered(OnScreen(back + QPoint(1, 0)) == back ? back - QPoint(1, 0) : back + QPoint(1, 0));
+  }
+  // A popup the compositor slid back onto the screen is reached at the edge, and corrected there.
+  QPoint OnScreen(QPoint p) const {
+    return {std::clamp(p.x(), 0, DisplayWidth(display_, DefaultScreen(display_)) - 1),
+            std::clamp(p.y(), 0, DisplayHeight(display_, DefaultScreen(display_)) - 1)};
   }
 
   void MovePointer(QPoint screen) {
