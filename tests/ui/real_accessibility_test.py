@@ -49,7 +49,8 @@ GROUPS = ["Room Length", "Room Width", "Room Cavity Height", "Number of Lamps", 
 
 # A whole calculation by keyboard: the keys pressed (xdotool's names, a chord's keys 70 ms
 # apart), then the phrases Orca must say, in order, before the next step. None: it says nothing
-# for two seconds. Typed text is the keys of its characters.
+# for two seconds. Typed text is the keys of its characters. A key that opens a menu or a window
+# ends a step: a listener waits to hear it, and keys pressed sooner may reach the old focus.
 STEPS = [
     ("start", [], ["Room Length, feet text.", "10 selected."]),
     ("idle at start", [], None),
@@ -63,9 +64,10 @@ STEPS = [
     ("to the cavity", ["Tab"], ["Room Cavity Height, feet text.", "6 selected."]),
     ("to the lamps", ["Tab"], ["Number of Lamps text.", "2 selected."]),
     ("to the lumens", ["Tab"], ["Lamp Lumens text.", "2850 selected."]),
-    # In a menu a person waits to hear the item before the key that chooses it.
-    ("lamp menu", ["alt+a", "Down", "Down", "Down", "Down", "Down", "Right", "4"],
-     ["T8 Linear Fluorescent"]),
+    ("lamp menu", ["alt+a"], ["Read me first."]),
+    ("lamp type", ["Down", "Down", "Down", "Down", "Down", "Right"],
+     ["T8 Linear Fluorescent", "2 FT."]),
+    ("lamp length", ["4"], ["T8-25-watt."]),
     ("lamp chosen", ["t"], ["Lamp Lumens text.", "2950", "notification Lamp Lumen Depreciation, "
                             "0.94. Light Loss Factor, 0.8. Number of Luminaires, solved, 2.8. "
                             "Spacing, 6.5 feet. Uniformity, 1.09."]),
@@ -81,7 +83,9 @@ STEPS = [
                          "Uniformity, 1.07."]),
     ("to the luminaires", ["Tab"], ["Number of Luminaires, solved, 2.9 text.", "2.9 selected."]),
     ("to the level", ["Tab"], ["Lighting Level, foot-candles text.", "60 selected."]),
-    ("level menu", ["alt+r", "b", "o"], ["General."]),
+    ("level menu", ["alt+r"], ["By visual task."]),
+    ("by building", ["b"], ["U/G parking areas."]),
+    ("offices", ["o"], ["General."]),
     ("level chosen", ["g"], ["30", "notification Number of Luminaires, solved, 1.5. Spacing, --. "
                              "Uniformity, --."]),
     ("to the level unit", ["Tab"], ["Lighting Level unit, foot-candles push button."]),
@@ -102,24 +106,28 @@ STEPS = [
     ("report", ["Return"], ["alert Pasting Calculation to Clipboard.", "Click OK to override "
                             "current clipboard content Click Cancel to abort."]),
     ("report confirmed", ["Return"], ["Job and/or room name text.", "Job and/or Room Name selected."]),
-    ("how-to", ["alt+h", "h"], ["How to calculate using Zonal Cavity Method dialog 1. Enter room "
-                                "width, length and room cavity height"]),
+    ("help menu", ["alt+h"], ["Read me first."]),
+    ("how-to", ["h"], ["How to calculate using Zonal Cavity Method dialog 1. Enter room width, "
+                       "length and room cavity height"]),
     ("how-to closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
-    ("about", ["alt+h", "a"], ["About Candelor dialog Tavrin Group Inc. Engineering Software"]),
+    ("help menu again", ["alt+h"], ["Read me first."]),
+    ("about", ["a"], ["About Candelor dialog Tavrin Group Inc. Engineering Software"]),
     # Enter on the focused Read Me button presses it.
     ("to read me", ["Tab"], ["Read Me push button."]),
     ("read me", ["Return"], ["Disclaimer dialog This software is sold as is"]),
     ("disclaimer closed", ["Return"], ["About Candelor dialog"]),
     ("about closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
     # The spacing explanation by keyboard.
-    ("spacing", ["alt+h", "s"], ["alert Equal Luminaire Spacing.", "This value is calculated as a "
-                                 "square root of Luminaire Area."]),
+    ("help menu once more", ["alt+h"], ["Read me first."]),
+    ("spacing", ["s"], ["alert Equal Luminaire Spacing.", "This value is calculated as a square "
+                        "root of Luminaire Area."]),
     ("spacing closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
     # Flat review, up the lines from the job box: each result's unit said once.
     ("flat review", ["KP_Up", "KP_Home", "KP_Home", "KP_Home"],
      ["Room Area, 30.5 square metres Light Loss Factor, 0.75"]),
     ("idle at the end", [], None),
-    ("quit", ["alt+f", "x"], ["Exit."]),
+    ("file menu", ["alt+f"], ["Exit."]),
+    ("quit", ["x"], []),
 ]
 
 
