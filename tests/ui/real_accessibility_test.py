@@ -65,8 +65,9 @@ STEPS = [
     ("to the lamps", ["Tab"], ["Number of Lamps text.", "2 selected."]),
     ("to the lumens", ["Tab"], ["Lamp Lumens text.", "2850 selected."]),
     ("lamp menu", ["alt+a"], ["Read me first."]),
-    ("lamp type", ["Down", "Down", "Down", "Down", "Down", "Right"],
-     ["T8 Linear Fluorescent", "2 FT."]),
+    # Orca passes over the rows arrowed past; the row arrived at is said.
+    ("lamp type", ["Down", "Down", "Down", "Down", "Down"], ["T8 Linear Fluorescent"]),
+    ("lamp lengths", ["Right"], ["2 FT."]),
     ("lamp length", ["4"], ["T8-25-watt."]),
     ("lamp chosen", ["t"], ["Lamp Lumens text.", "2950", "notification Lamp Lumen Depreciation, "
                             "0.94. Light Loss Factor, 0.8. Number of Luminaires, solved, 2.8. "
