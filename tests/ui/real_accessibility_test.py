@@ -51,6 +51,8 @@ GROUPS = ["Room Length", "Room Width", "Room Cavity Height", "Number of Lamps", 
 # apart), then the phrases Orca must say, in order, before the next step. None: it says nothing
 # for two seconds. Typed text is the keys of its characters. A key that opens a menu or a window
 # ends a step: a listener waits to hear it, and keys pressed sooner may reach the old focus.
+# A window closed: the main window is back, and the box its focus went back to.
+BACK = ["Candelor - Zonal Cavity Method frame.", "Job and/or room name text."]
 STEPS = [
     ("start", [], ["Room Length, feet text.", "10 selected."]),
     ("idle at start", [], None),
@@ -110,19 +112,19 @@ STEPS = [
     ("help menu", ["alt+h"], ["Read me first."]),
     ("how-to", ["h"], ["How to calculate using Zonal Cavity Method dialog 1. Enter room width, "
                        "length and room cavity height"]),
-    ("how-to closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
+    ("how-to closed", ["Return"], BACK),
     ("help menu again", ["alt+h"], ["Read me first."]),
     ("about", ["a"], ["About Candelor dialog Tavrin Group Inc. Engineering Software"]),
     # Enter on the focused Read Me button presses it.
     ("to read me", ["Tab"], ["Read Me push button."]),
     ("read me", ["Return"], ["Disclaimer dialog This software is sold as is"]),
     ("disclaimer closed", ["Return"], ["About Candelor dialog"]),
-    ("about closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
+    ("about closed", ["Return"], BACK),
     # The spacing explanation by keyboard.
     ("help menu once more", ["alt+h"], ["Read me first."]),
     ("spacing", ["s"], ["alert Equal Luminaire Spacing.", "This value is calculated as a square "
                         "root of Luminaire Area."]),
-    ("spacing closed", ["Return"], ["Candelor - Zonal Cavity Method frame."]),
+    ("spacing closed", ["Return"], BACK),
     # Flat review, up the lines from the job box: each result's unit said once.
     ("flat review", ["KP_Up", "KP_Home", "KP_Home", "KP_Home"],
      ["Room Area, 30.5 square metres Light Loss Factor, 0.75"]),
