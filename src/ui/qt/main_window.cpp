@@ -94,9 +94,10 @@ void MainWindow::Register(Control c, QWidget* w) {
 }
 
 void MainWindow::Start() {
-  // Outer size, and centring on the screen where the program places its windows.
-  FixSize();
+  // Outer size (a compositor had it before the window mapped), and centring on the screen where
+  // the program places its windows.
   if (CanPlaceWindows()) {
+    FixSize();
     Centre();
     shown_.start();
     // A frame that only grows or shrinks moves nothing, so it is looked at too.
