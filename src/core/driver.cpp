@@ -10,36 +10,20 @@
 namespace candelor {
 namespace {
 
-// The inputs of one tick, read from the texts as the parsing rules say. Empty when a count
-// does not fit its integer width, which the tick treats as bad data.
+// The inputs of one tick, stored as the last values read. Empty when a count does not fit its
+// integer width, which the tick treats as bad data.
 std::optional<SolveInputs> ReadInputs(Session& s, Control given) {
+  const TickReading r = ReadTick(s, given);
   CalcState& st = s.state;
-  auto LL = RoundToInt32(LeadingValue(s.Read(Control::LL)));
-  auto NOL = RoundToInt16(LeadingValue(s.Read(Control::NOL)));
-  st.COU = ToSingle(LeadingValue(s.Read(Control::COU)));
-  st.LLF = ToSingle(LeadingValue(s.Read(Control::LLF)));
-  st.RA = ToSingle(LeadingValue(s.Read(Control::RA)));
-  float value = ToSingle(LeadingValue(s.Read(given)));
-  st.RCH = ToSingle(LeadingValue(s.Read(Control::RCH)));
-  if (!LL || !NOL) return std::nullopt;
-  st.LL = *LL;
-  st.NOL = *NOL;
-  if (given == Control::LLV) {
-    st.LLV = value;
-  } else {
-    st.NOF = value;
-  }
-  SolveInputs in;
-  in.RA = st.RA;
-  in.given = value;
-  in.NOL = st.NOL;
-  in.LL = st.LL;
-  in.COU = st.COU;
-  in.LLF = st.LLF;
-  in.units = st.units;
-  // The caption of the level-unit button is the level unit.
-  in.levelUnit = s.Read(Control::LU) == "FC" ? IlluminanceUnit::FC : IlluminanceUnit::Lux;
-  return in;
+  st.COU = r.COU;
+  st.LLF = r.LLF;
+  st.RA = r.RA;
+  st.RCH = r.RCH;
+  if (!r.LL || !r.NOL) return std::nullopt;
+  st.LL = *r.LL;
+  st.NOL = *r.NOL;
+  (given == Control::LLV ? st.LLV : st.NOF) = r.given;
+  return r.Inputs(st.units);
 }
 
 // Writes the resets after an out-of-range value; the mode has already been switched.
@@ -87,6 +71,34 @@ void DataError(Session& s, const Message& m, Timer running) {
 }
 
 }  // namespace
+
+TickReading ReadTick(const Session& s, Control given) {
+  TickReading r;
+  r.LL = RoundToInt32(LeadingValue(s.Read(Control::LL)));
+  r.NOL = RoundToInt16(LeadingValue(s.Read(Control::NOL)));
+  r.COU = ToSingle(LeadingValue(s.Read(Control::COU)));
+  r.LLF = ToSingle(LeadingValue(s.Read(Control::LLF)));
+  r.RA = ToSingle(LeadingValue(s.Read(Control::RA)));
+  r.given = ToSingle(LeadingValue(s.Read(given)));
+  r.RCH = ToSingle(LeadingValue(s.Read(Control::RCH)));
+  // The caption of the level-unit button is the level unit.
+  r.levelUnit = s.Read(Control::LU) == "FC" ? IlluminanceUnit::FC : IlluminanceUnit::Lux;
+  return r;
+}
+
+std::optional<SolveInputs> TickReading::Inputs(UnitSystem units) const {
+  if (!LL || !NOL) return std::nullopt;
+  SolveInputs in;
+  in.RA = RA;
+  in.given = given;
+  in.NOL = *NOL;
+  in.LL = *LL;
+  in.COU = COU;
+  in.LLF = LLF;
+  in.units = units;
+  in.levelUnit = levelUnit;
+  return in;
+}
 
 std::string ClockLine(const LocalDateTime& t, int blanksBeforeHour) {
   static constexpr std::array<std::string_view, 7> kDays = {

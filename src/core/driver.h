@@ -1,11 +1,27 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
+#include "core/model.h"
 #include "core/session.h"
 
 namespace candelor {
 
 // The recalculation driver: every 50 ms one ticker reads the inputs from the window's texts,
 // solves in its direction and writes the result, spacing, uniformity and clock line back.
+
+// What a tick reads from the window's texts, by the parsing rules; `given` is the level or the
+// number of luminaires. A count that does not fit its integer width is empty.
+struct TickReading {
+  std::optional<std::int32_t> LL;
+  std::optional<std::int16_t> NOL;
+  float COU = 0.0f, LLF = 0.0f, RA = 0.0f, given = 0.0f, RCH = 0.0f;
+  IlluminanceUnit levelUnit = IlluminanceUnit::FC;
+  // The operands of a solve; empty when a count did not fit, which is bad data.
+  std::optional<SolveInputs> Inputs(UnitSystem units) const;
+};
+TickReading ReadTick(const Session& s, Control given);
 
 // FindLuminaires runs Timer1 and stops Timer2; FindLevel the reverse. Timer3 is left alone.
 void SetSolveMode(Session& s, SolveMode mode);

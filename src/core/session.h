@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/calc_state.h"
 #include "core/form.h"
@@ -34,14 +35,19 @@ class Session {
   // Shows a modal message; while it is open no tick starts.
   MessageAnswer Ask(const Message& m) {
     ++openMessages_;
+    const Message* outer = std::exchange(openMessage_, &m);
     MessageAnswer answer = form.ShowMessage(m);
+    openMessage_ = outer;
     --openMessages_;
     return answer;
   }
   bool MessageOpen() const { return openMessages_ > 0; }
+  // The message waiting for an answer, if any (the innermost one).
+  const Message* OpenMessage() const { return openMessage_; }
 
  private:
   int openMessages_ = 0;
+  const Message* openMessage_ = nullptr;
 };
 
 }  // namespace candelor

@@ -95,7 +95,7 @@ TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
   QStringList bar;
   for (QAction* a : window->menuBar()->actions()) bar << a->text();
   EXPECT_EQ(bar,
-            (QStringList{"&File", "&Approximate Lamp Lumens", "&Recommended Ltg Levels", "&Help"}));
+            (QStringList{"&File", "&Approximate Lamp Lumens", "&Recommended Ltg Levels", "&View", "&Help"}));
   auto* t5lamp = window->findChild<QAction*>(QStringLiteral("mnulfT52FT14w25"));
   ASSERT_NE(t5lamp, nullptr);
   EXPECT_EQ(t5lamp->text(), QString::fromUtf8("T5-&14-watt at 25\u00B0C/77\u00B0F"));

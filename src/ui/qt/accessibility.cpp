@@ -9,6 +9,7 @@
 #include "core/texts.h"
 #include "ui/hints.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/plan_window.h"
 #include "ui/qt/twips.h"
 
 namespace candelor::qt {
@@ -58,24 +59,6 @@ bool IsResult(Control c) {
 }
 
 }  // namespace
-
-// The calculator's voice: an invisible notification that a screen reader speaks when it shows,
-// wherever the focus is. It takes no focus, no click and no place in the Tab order.
-class Announcer : public QWidget {
- public:
-  explicit Announcer(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 1, 1);
-    lower();
-    hide();
-  }
-  void Say(const QString& text) {
-    setAccessibleName(text);
-    hide();
-    show();
-  }
-};
 
 namespace {
 
@@ -273,6 +256,7 @@ void MainWindow::NoteChange(Control written) {
   if (IsTextBox(written) && written != focused_) written_[static_cast<std::size_t>(written)] = true;
   // Announce what has settled: half a second after the last change, not every keystroke.
   settle_.start();
+  if (plan_) plan_->Refresh();
 }
 
 void MainWindow::DescribeForAccessibility(Control c) {

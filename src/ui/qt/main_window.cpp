@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "ui/qt/message_box.h"
+#include "ui/qt/plan_window.h"
 #include "ui/qt/twips.h"
 
 namespace candelor::qt {
@@ -83,6 +84,7 @@ MainWindow::~MainWindow() {
   // The modeless windows are windows of their own, not children of this one.
   delete howto_;
   delete disclaimer_;
+  delete plan_;
 }
 
 void MainWindow::Register(Control c, QWidget* w) {
@@ -320,7 +322,11 @@ MessageAnswer MainWindow::ShowMessage(const Message& m) {
   } else {
     box.setStandardButtons(QMessageBox::Ok);
   }
-  return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+  // The plan is put on hold while a complaint about the data waits, and follows again after.
+  if (plan_) plan_->Refresh();
+  const bool ok = box.exec() == QMessageBox::Ok;
+  if (plan_) plan_->Refresh();
+  return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
 bool MainWindow::PutOnClipboard(std::string_view text) {

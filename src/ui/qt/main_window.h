@@ -32,6 +32,7 @@ class QRadioButton;
 namespace candelor::qt {
 
 class Announcer;
+class PlanWindow;
 
 // The application icon, decoded once and kept by the application for every window and message
 // box.
@@ -115,6 +116,7 @@ class MainWindow : public QMainWindow, public Form {
   std::array<QTimer, 4> timers_;
   void OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create);
   void OpenAbout();
+  void OpenPlan();
   void OpenDisclaimerFromAbout();
 
   Control focused_ = Control::Background;  // the control the logic was last told has the focus
@@ -129,6 +131,7 @@ class MainWindow : public QMainWindow, public Form {
   QTimer framing_;                             // looks at the frame while the window is new
   QPointer<QDialog> howto_;
   QPointer<QDialog> disclaimer_;
+  QPointer<PlanWindow> plan_;  // only while the room plan is open
   Calculator calc_{*this};
   // The context of every connection from the controls to the calculator: destroyed first of
   // all members, it ends them before anything they reach goes.

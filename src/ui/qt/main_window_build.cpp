@@ -10,7 +10,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <variant>
 
@@ -18,6 +20,7 @@
 #include "catalogue/levels.h"
 #include "ui/hints.h"
 #include "ui/qt/info_windows.h"
+#include "ui/qt/plan_window.h"
 #include "ui/qt/twips.h"
 
 // Building the window: its controls laid out from the design's twips and the menus (the catalogue
@@ -259,6 +262,12 @@ void MainWindow::BuildMenus() {
   };
   for (const LevelGroup& group : LevelCatalogue()) addGroup(levelMenu, group);
 
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("mnuView"));
+  QAction* plan = view->addAction(QStringLiteral("&Room Plan"));
+  plan->setObjectName(QStringLiteral("mnuPlan"));
+  connect(plan, &QAction::triggered, &alive_, [this] { OpenPlan(); });
+
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
   helpMenu->setObjectName(QStringLiteral("mnuHelp"));
   auto help = [this, helpMenu](const char* caption, const char* name, std::function<void()> open) {
@@ -283,6 +292,26 @@ void MainWindow::OpenModeless(QPointer<QDialog>& slot, const std::function<QDial
   }
   slot->raise();
   slot->activateWindow();
+}
+
+void MainWindow::OpenPlan() {
+  if (!plan_) {
+    plan_ = new PlanWindow(calc_.session(), settle_);
+    if (CanPlaceWindows()) {
+      // Beside the calculator, on the side that covers the least of it, so both can be read.
+      const QRect free = screen()->availableGeometry();
+      const QRect main = frameGeometry();
+      const int width = plan_->frameGeometry().width();
+      const int right = std::min(main.right() + 8, free.right() - width);
+      const int left = std::max(main.left() - 8 - width, free.left());
+      const int coveredRight = std::max(0, main.right() - right);
+      const int coveredLeft = std::max(0, left + width - main.left());
+      plan_->move(coveredRight <= coveredLeft ? right : left, std::max(free.top(), main.top()));
+    }
+    plan_->show();
+  }
+  plan_->raise();
+  plan_->activateWindow();
 }
 
 void MainWindow::OpenAbout() {

@@ -54,6 +54,24 @@ class BoxEdit : public QLineEdit {
   qsizetype lastSelected_ = 0;  // how much of it was selected, and so replaced by the change
 };
 
+// The calculator's voice: an invisible notification that a screen reader speaks when it shows,
+// wherever the focus is. It takes no focus, no click and no place in the Tab order.
+class Announcer : public QWidget {
+ public:
+  explicit Announcer(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    lower();
+    hide();
+  }
+  void Say(const QString& text) {
+    setAccessibleName(text);
+    hide();
+    show();
+  }
+};
+
 // Two small arrow buttons beside a box, outside the tab order. A press steps at once and a held
 // arrow repeats; nothing steps on the release.
 class SpinArrows : public QWidget {
