@@ -118,6 +118,22 @@ void CheckInvariants(const Harness& h, std::size_t messagesSeen) {
   if (h.form.IsTimerRunning(Timer::Timer1) && h.form.IsTimerRunning(Timer::Timer2)) {
     Broken("both solving tickers run");
   }
+  if (h.plan) {
+    // Never numbers for a count that is none, and always a grid that holds the count.
+    const RoomPlan p = h.plan->Compute(h.calc.session());
+    const std::string count = h.Text(Control::NOF);
+    const bool positive = IsNumberText(count) && NumberFromText(count) > 0;
+    if (p.layout &&
+        (!positive || p.grid.rows < 1 || p.grid.rows > p.count ||
+         p.grid.rows * p.grid.perRow < p.count || p.grid.rows * (p.grid.perRow - 1) >= p.count)) {
+      Broken("a plan of " + std::to_string(p.grid.rows) + " x " + std::to_string(p.grid.perRow) +
+             " for \"" + count + "\"");
+    }
+    for (const std::string& f : p.layout ? p.figures : std::vector<std::string>{}) {
+      if (f.find("nan") != std::string::npos || f.find("inf") != std::string::npos)
+        Broken("the plan says \"" + f + "\"");
+    }
+  }
   if (h.calc.DeepestCommitNesting() > 4) Broken("commits nested too deeply");
   const auto& messages = h.form.Messages();
   for (std::size_t i = messagesSeen; i < messages.size(); ++i) {

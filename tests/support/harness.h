@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/plan.h"
 #include "support/headless_form.h"
 #include "ui/calculator.h"
 
@@ -16,6 +18,7 @@ class Harness {
 
   HeadlessForm form;
   Calculator calc{form};
+  std::optional<PlanView> plan;  // while the room plan is open
 
   std::string Text(Control c) const { return form.Text(c); }
   const CalcState& state() const { return calc.state(); }

@@ -395,6 +395,11 @@ Action Decode(const ScriptEvent& e) {
   if (verb == "levelunit") return click(Control::LU);
   if (verb == "report") return click(Control::PasteClip);
   if (verb == "cancelreport") return on(Kind::CancelReport, Control::PasteClip);
+  if (verb == "rowsup" || verb == "rowsdown") {
+    Action a = on(Kind::Rows);
+    a.start = verb == "rowsup" ? 1 : -1;
+    return a;
+  }
   static const std::pair<std::string_view, Kind> kPlain[] = {{"delete", Kind::Delete},
                                                              {"backspace", Kind::Backspace},
                                                              {"selectall", Kind::SelectAll},
@@ -409,7 +414,9 @@ Action Decode(const ScriptEvent& e) {
                                                              {"readme", Kind::ReadMe},
                                                              {"lamps", Kind::Lamps},
                                                              {"levels", Kind::Levels},
-                                                             {"noclipboard", Kind::NoClipboard}};
+                                                             {"noclipboard", Kind::NoClipboard},
+                                                             {"plan", Kind::Plan},
+                                                             {"closeplan", Kind::ClosePlan}};
   for (const auto& [name, kind] : kPlain) {
     if (verb == name) return on(kind);
   }
@@ -534,6 +541,15 @@ void HeadlessPlayer::Play(const ScriptEvent& e) {
       // A real clipboard cannot be made to refuse a write; only the headless form can.
       if (standalone) h_.form.clipboardWritable = !h_.form.clipboardWritable;
       return;
+    case Kind::Plan:
+      keyInBox(Key::Other);  // Alt
+      if (!h_.plan) h_.plan.emplace();
+      return;
+    case Kind::ClosePlan:
+      return h_.plan.reset();
+    case Kind::Rows:
+      if (!h_.plan) return;
+      return h_.plan->ChooseRows(h_.plan->Compute(h_.calc.session()).grid.rows + a.start);
     case Kind::Wait:
       return Wait(a.ms);
   }

@@ -26,6 +26,8 @@
 //                    catalogue menu opened and closed again (Alt, Escape, Escape)
 //   report, cancelreport          Paste to Clipboard, answered OK or Cancel
 //   noclipboard      the clipboard refuses writes (headless only)
+//   plan, closeplan  the room plan opened by Alt+V R (the keyboard then back to the calculator),
+//                    and closed by Escape; rowsup, rowsdown: its rows stepped (not under a seat)
 //   wait MS          time passes
 // Arguments that name no control or are no number still pick one, so any bytes are a script.
 
@@ -123,6 +125,9 @@ struct Action {
     ShotMenu,  // text: the picture's name; start: the row whose submenu opens
     CancelReport,
     NoClipboard,
+    Plan,
+    ClosePlan,
+    Rows,  // start: the step, +1 or -1
     Wait,  // ms
   };
   // The entries of a box's own menu that edit or select.

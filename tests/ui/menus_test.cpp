@@ -1,5 +1,7 @@
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <functional>
 
 #include "catalogue/lamps.h"
@@ -94,8 +96,8 @@ TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
   }
   QStringList bar;
   for (QAction* a : window->menuBar()->actions()) bar << a->text();
-  EXPECT_EQ(bar,
-            (QStringList{"&File", "&Approximate Lamp Lumens", "&Recommended Ltg Levels", "&View", "&Help"}));
+  EXPECT_EQ(bar, (QStringList{"&File", "&Approximate Lamp Lumens", "&Recommended Ltg Levels",
+                              "&View", "&Help"}));
   auto* t5lamp = window->findChild<QAction*>(QStringLiteral("mnulfT52FT14w25"));
   ASSERT_NE(t5lamp, nullptr);
   EXPECT_EQ(t5lamp->text(), QString::fromUtf8("T5-&14-watt at 25\u00B0C/77\u00B0F"));
@@ -124,6 +126,38 @@ TEST_F(WindowTest, ALevelByAccessKeysFillsTheLevelAndSolvesLuminaires) {
   EXPECT_TRUE(Eventually([this] { return Text(Control::LLV) == QStringLiteral("60"); }));
   EXPECT_TRUE(Eventually([this] { return window->focusWidget() == W(Control::LLV); }));
   EXPECT_TRUE(Messages().empty());
+}
+
+// The room plan by Alt+V, R: it follows the room, stands aside for a data error, and Escape
+// closes it.
+TEST_F(WindowTest, TheRoomPlanFollowsTheRoomAndHoldsOverADataError) {
+  QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
+  ASSERT_TRUE(Eventually([] { return QApplication::activePopupWidget() != nullptr; }));
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
+  QPointer<QWidget> plan;
+  ASSERT_TRUE(Eventually([&] { return (plan = QApplication::activeWindow()) != window.get(); }));
+  EXPECT_EQ(plan->windowTitle(), "Room Plan");
+  auto shows = [&](const char* text) {
+    return Eventually([&] {
+      for (auto* l : plan->findChildren<QLabel*>())
+        if (l->isVisible() && l->text() == QLatin1String(text)) return true;
+      return false;
+    });
+  };
+  EXPECT_TRUE(shows("3 luminaires: 1 row of 3"));
+  QApplication::setActiveWindow(window.get());
+  QTest::keyClick(W(Control::RL), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(W(Control::RL), QStringLiteral("30"));
+  EXPECT_TRUE(shows("8 luminaires: 2 rows of 4"));
+  bool held = false;
+  boxes.whileOpen = [&](QMessageBox*) { held = shows("No layout"); };
+  QTest::keyClick(W(Control::LLV), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(W(Control::LLV), QStringLiteral("0"));
+  ASSERT_TRUE(Eventually([this] { return !Messages().empty(); }));
+  EXPECT_TRUE(held);
+  QApplication::setActiveWindow(plan);
+  QTest::keyClick(plan, Qt::Key_Escape);
+  EXPECT_TRUE(Eventually([&] { return plan.isNull(); }));
 }
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -522,9 +523,17 @@ class Replay {
       seat->AwaitFocus(nullptr);  // the compositor's to give, and only awaited
       return;
     }
-    if (!QApplication::activeWindow() && !QApplication::activeModalWidget()) {
+    // The room plan takes the keyboard as it opens; the user goes back to the calculator.
+    QWidget* active = QApplication::activeWindow();
+    if ((!active || active == Plan()) && !QApplication::activeModalWidget()) {
       QApplication::setActiveWindow(window_.get());
     }
+  }
+  static QWidget* Plan() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->isVisible() && w->windowTitle() == QLatin1String("Room Plan")) return w;
+    }
+    return nullptr;
   }
 
   // A point inside a box to the right of its text.
@@ -677,6 +686,18 @@ class Replay {
       case Kind::Level:
         OpenMenu(Qt::Key_R);
         return Choose(a.level->rows, true);
+      case Kind::Plan:
+        OpenMenu(Qt::Key_V);
+        Key(Qt::Key_R);
+        return CloseMenus();
+      case Kind::ClosePlan:
+        if (QWidget* plan = Plan()) QTest::keyClick(plan, Qt::Key_Escape);
+        return;
+      case Kind::Rows:
+        if (QWidget* plan = Plan()) {
+          QTest::keyClick(plan->findChild<QSpinBox*>(), a.start > 0 ? Qt::Key_Up : Qt::Key_Down);
+        }
+        return;
     }
   }
 
