@@ -58,6 +58,7 @@ class Calculator : public FormEvents {
   void LevelChosen(const RecommendedLevel& level);
 
   Session& session() { return session_; }
+  const Session& session() const { return session_; }
   const CalcState& state() const { return session_.state; }
 
   // Deepest nesting of commits seen so far (commits run inside commits by design).

@@ -120,7 +120,7 @@ void CheckInvariants(const Harness& h, std::size_t messagesSeen) {
   }
   if (h.plan) {
     // Never numbers for a count that is none, and always a grid that holds the count.
-    const RoomPlan p = h.plan->Compute(h.calc.session());
+    const RoomPlan p = PlanView(*h.plan).Compute(h.calc.session());
     const std::string count = h.Text(Control::NOF);
     const bool positive = IsNumberText(count) && NumberFromText(count) > 0;
     if (p.layout &&

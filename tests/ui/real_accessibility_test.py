@@ -125,6 +125,16 @@ STEPS = [
     ("spacing", ["s"], ["alert Equal Luminaire Spacing.", "This value is calculated as a square "
                         "root of Luminaire Area."]),
     ("spacing closed", ["Return"], BACK),
+    # The room plan: the grid in words as it opens, and a changed grid said once it settles.
+    ("view menu", ["alt+v"], ["Room Plan."]),
+    ("room plan", ["r"], ["Room Plan dialog 2 luminaires: 1 row of 2", "Room plan.",
+                          "1 row of 2 luminaires, 5.0 metres apart along the length and 3.1 "
+                          "metres across, 2.5 and 1.5 metres from the walls."]),
+    ("to the rows", ["alt+r"], ["Rows 1 spin button."]),
+    ("one row more", ["Up"], ["2", "notification 2 rows of 1 luminaire, 10.0 metres apart along "
+                              "the length and 1.5 metres across, 5.0 and 0.8 metres from the "
+                              "walls."]),
+    ("plan closed", ["Escape"], BACK),
     # Flat review, up the lines from the job box: each result's unit said once.
     ("flat review", ["KP_Up"], ["Job and/or Room Name"]),
     ("line up", ["KP_Home"], ["selected Metric"]),

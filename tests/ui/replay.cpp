@@ -6,6 +6,7 @@
 //   replay --generated N --seed S only N generated scripts from seed S
 #include <QApplication>
 #include <QDir>
+#include <algorithm>
 #include <cstdio>
 
 #include "ui/quiet_offscreen.h"
@@ -54,6 +55,14 @@ int main(int argc, char** argv) {
   }
   int passed = 0, failed = 0;
   for (const Script& s : scripts) {
+    // The room plan takes the keyboard, which only a compositor can give back to the calculator.
+    const bool plan = std::any_of(s.events.begin(), s.events.end(), [](const ScriptEvent& e) {
+      return e.verb == "plan" || e.verb == "closeplan" || e.verb.starts_with("rows");
+    });
+    if (seat && plan) {
+      std::printf("skipped %s: the room plan is not played through a seat\n", s.name.c_str());
+      continue;
+    }
     (Run(s) ? passed : failed) += 1;
   }
   std::printf("replay: %d passed, %d failed\n", passed, failed);

@@ -525,6 +525,11 @@ class Replay {
     }
     // The room plan takes the keyboard as it opens; the user goes back to the calculator.
     QWidget* active = QApplication::activeWindow();
+    if (active && active == Plan()) {
+      window_->activateWindow();
+      [[maybe_unused]] const bool back =
+          QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == Main(); }, 2000);
+    }
     if ((!active || active == Plan()) && !QApplication::activeModalWidget()) {
       QApplication::setActiveWindow(window_.get());
     }
@@ -688,8 +693,10 @@ class Replay {
         return Choose(a.level->rows, true);
       case Kind::Plan:
         OpenMenu(Qt::Key_V);
-        Key(Qt::Key_R);
-        return CloseMenus();
+        Key(Qt::Key_R, Qt::NoModifier, QStringLiteral("r"));
+        // The plan has the keyboard now: an Escape for the menus would close it.
+        if (QApplication::activePopupWidget()) CloseMenus();
+        return;
       case Kind::ClosePlan:
         if (QWidget* plan = Plan()) QTest::keyClick(plan, Qt::Key_Escape);
         return;

@@ -179,7 +179,7 @@ PlanWindow::PlanWindow(const Session& session, const QTimer& mainSettling)
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(drawing_, 1);
   layout->addWidget(figuresBox);
-  announcer_ = new Announcer(this);
+  announcer_ = new Announcer(figuresBox);  // within the window, not a part of it to be read
   resize(640, 380);
 
   connect(rows_, &QSpinBox::valueChanged, this, [this](int rows) {
