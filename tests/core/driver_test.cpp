@@ -30,6 +30,22 @@ TEST(Ticks, FirstTickShowsTheSolvedStartUpValues) {
   EXPECT_FALSE(Running(h, Timer::Timer2));
 }
 
+TEST(Ticks, AnUntouchedFormSleepsBetweenMinutesAndATypedKeyWakesItAtTheNextStep) {
+  Harness h;
+  h.Advance(100);
+  const int ticks = h.form.SolvingTicks();
+  h.Advance(59850);
+  EXPECT_EQ(h.form.SolvingTicks(), ticks);
+  h.Advance(100);
+  EXPECT_EQ(h.Text(Control::LabelTime), " Sunday,  December  06,   9:06");
+  EXPECT_EQ(h.form.SolvingTicks(), ticks + 1);
+  h.Enter(Control::RL, "12");
+  h.Advance(49);
+  EXPECT_EQ(h.Text(Control::NOF), "2.5");
+  h.Advance(1);
+  EXPECT_EQ(h.Text(Control::NOF), "3.0");
+}
+
 TEST(Ticks, TypingTwelveIntoRoomLengthSolvesThreeLuminaires) {
   Harness h;
   h.Enter(Control::RL, "12");

@@ -95,6 +95,9 @@ void HeadlessForm::SetText(Control c, std::string_view text) {
 
 void HeadlessForm::UserEdit(Control c, std::u16string text, Selection selection) {
   if (!IsTextBox(c)) {
+    // The clock line and the hints are nothing a tick reads.
+    if (c != Control::LabelTime && c != Control::Stat && texts_[Index(c)] != text)
+      schedule_.Changed();
     texts_[Index(c)] = std::move(text);
     return;
   }
@@ -103,6 +106,7 @@ void HeadlessForm::UserEdit(Control c, std::u16string text, Selection selection)
   selections_[Index(c)] = selection;
   if (texts_[Index(c)] == text) return;
   texts_[Index(c)] = std::move(text);
+  schedule_.Changed();
   if (events_) events_->TextChanged(c);
 }
 
@@ -132,30 +136,56 @@ void HeadlessForm::SetAlignment(Control, Alignment a) {
 }
 
 void HeadlessForm::StartTimer(Timer t) {
-  if (running_[Index(t)]) return;
+  if (IsTimerRunning(t)) return;
+  if (TickSchedule::Solving(t)) return schedule_.Start(t, now_);
   running_[Index(t)] = true;
   due_[Index(t)] = now_ + TimerInterval(t);
 }
 
 void HeadlessForm::StopTimer(Timer t) {
+  if (TickSchedule::Solving(t)) return schedule_.Stop(t);
   running_[Index(t)] = false;
 }
 
 bool HeadlessForm::IsTimerRunning(Timer t) const {
-  return running_[Index(t)];
+  return TickSchedule::Solving(t) ? schedule_.Running(t) : running_[Index(t)];
 }
 
 void HeadlessForm::Advance(int ms) {
   const std::int64_t target = now_ + ms;
   for (;;) {
+    // The solving tickers wake as the window's do: after a change, or at the clock's next minute.
+    std::array<std::optional<std::int64_t>, 4> due{};
+    for (int i = 0; i < 4; ++i) {
+      const auto t = static_cast<Timer>(i);
+      if (TickSchedule::Solving(t)) {
+        due[i] = schedule_.Due(t, now_);
+        if (!due[i] && schedule_.Running(t) && nextMinute_ <= target) {
+          TickSchedule calm = schedule_;
+          calm.Changed();
+          due[i] = calm.Due(t, nextMinute_ - 1);
+        }
+      } else if (running_[i]) {
+        due[i] = due_[i];
+      }
+    }
     int next = -1;
     for (int i = 0; i < 4; ++i) {
-      if (running_[i] && due_[i] <= target && (next < 0 || due_[i] < due_[next])) next = i;
+      if (due[i] && *due[i] <= target && (next < 0 || *due[i] < *due[next])) next = i;
     }
     if (next < 0) break;
-    now_ = std::max(now_, due_[next]);
-    due_[next] += TimerInterval(static_cast<Timer>(next));
-    if (events_) events_->TimerFired(static_cast<Timer>(next));
+    now_ = std::max(now_, *due[next]);
+    const auto t = static_cast<Timer>(next);
+    if (TickSchedule::Solving(t)) {
+      schedule_.Ticking();
+      ++ticks_;
+      // The clock line this tick writes holds until the next minute.
+      const std::int64_t intoMinute = (start_.second * 1000 + now_) % 60000;
+      nextMinute_ = now_ - intoMinute + 60000;
+    } else {
+      due_[next] += TimerInterval(t);
+    }
+    if (events_) events_->TimerFired(t);
   }
   now_ = std::max(now_, target);
 }
@@ -170,6 +200,7 @@ MessageAnswer HeadlessForm::ShowMessage(const Message& m) {
     answer = next(m);
   }
   --openMessages_;
+  schedule_.Changed();  // a tick that found the message open waited for its answer
   return answer;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/form.h"
+#include "core/tick_schedule.h"
 #include "support/line_history.h"
 
 namespace candelor::testing {
@@ -60,6 +61,8 @@ class HeadlessForm : public Form {
   // The virtual clock: fires every ticker that falls due within `ms`, in order of time.
   void Advance(int ms);
   std::int64_t Millis() const { return now_; }
+  // How many solving ticks have run: an untouched form runs none.
+  int SolvingTicks() const { return ticks_; }
   void SetClock(const LocalDateTime& start) { start_ = start; }
 
   // Messages: answers are taken from the script in order; without one the answer is OK. An
@@ -87,7 +90,10 @@ class HeadlessForm : public Form {
   std::array<LineHistory, kControlCount> histories_{};
   Control focused_ = Control::Background;
   Alignment alignment_ = Alignment::LeftMiddle;
-  std::array<bool, 4> running_{};
+  std::array<bool, 4> running_{};  // Timer3 and Timer4; the solving tickers are scheduled
+  TickSchedule schedule_;
+  int ticks_ = 0;
+  std::int64_t nextMinute_ = 0;  // when the clock line next changes, once a tick has written it
   std::array<std::int64_t, 4> due_{};
   std::int64_t now_ = 0;
   LocalDateTime start_{2026, 12, 6, 9, 5, 0, 0};

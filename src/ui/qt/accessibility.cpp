@@ -256,6 +256,7 @@ void MainWindow::NoteChange(Control written) {
   if (IsTextBox(written) && written != focused_) written_[static_cast<std::size_t>(written)] = true;
   // Announce what has settled: half a second after the last change, not every keystroke.
   settle_.start();
+  TickMayChange();
   if (plan_) plan_->Refresh();
 }
 

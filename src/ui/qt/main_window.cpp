@@ -55,17 +55,28 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // the window has its size before it is first shown.
   if (!CanPlaceWindows()) FixSize();
 
+  clock_.start();
+  minute_.setSingleShot(true);
+  connect(&minute_, &QTimer::timeout, &alive_, [this] { TickMayChange(); });
   for (int i = 0; i < 4; ++i) {
     timers_[i].setInterval(TimerInterval(static_cast<Timer>(i)));
+    // A solving ticker wakes once for the next step; it is armed again by what changes.
+    timers_[i].setSingleShot(i < 2);
     // Named children, so that those who watch them tick (the replay) find them.
     timers_[i].setParent(this);
     timers_[i].setObjectName(QStringLiteral("Timer%1").arg(i + 1));
     // Precise: a coarse timer may run 5 % late, past the 50 ms every result is promised in.
     timers_[i].setTimerType(Qt::PreciseTimer);
-    connect(&timers_[i], &QTimer::timeout, &alive_,
-            [this, i] { calc_.TimerFired(static_cast<Timer>(i)); });
+    connect(&timers_[i], &QTimer::timeout, &alive_, [this, i] {
+      const auto t = static_cast<Timer>(i);
+      if (!TickSchedule::Solving(t)) return calc_.TimerFired(t);
+      schedule_.Ticking();
+      calc_.TimerFired(t);
+      ArmMinute();
+    });
   }
 
+  new CaretRest(this);
   settle_.setSingleShot(true);
   settle_.setInterval(500);
   connect(&settle_, &QTimer::timeout, &alive_, [this] { Announce(); });
@@ -153,6 +164,8 @@ void MainWindow::FocusArrived(Control c) {
 
 void MainWindow::EndProgram() {
   for (auto& t : timers_) t.stop();
+  schedule_ = {};
+  minute_.stop();
   hide();  // at once, while the event loop winds down
   QApplication::quit();
 }
@@ -289,21 +302,44 @@ void MainWindow::SetAlignment(Control c, Alignment a) {
 }
 
 void MainWindow::StartTimer(Timer t) {
-  QTimer& timer = timers_[static_cast<int>(t)];
-  if (timer.isActive()) return;
-  timer.start();
-  NoteChange();  // which box is solved may have changed
+  if (IsTimerRunning(t)) return;
+  if (TickSchedule::Solving(t)) {
+    schedule_.Start(t, clock_.elapsed());
+  } else {
+    timers_[static_cast<int>(t)].start();
+  }
+  NoteChange();  // which box is solved may have changed; the new ticker's first step is due
 }
 
 void MainWindow::StopTimer(Timer t) {
-  QTimer& timer = timers_[static_cast<int>(t)];
-  if (!timer.isActive()) return;
-  timer.stop();
+  if (!IsTimerRunning(t)) return;
+  if (TickSchedule::Solving(t)) schedule_.Stop(t);
+  timers_[static_cast<int>(t)].stop();
   NoteChange();
 }
 
 bool MainWindow::IsTimerRunning(Timer t) const {
-  return timers_[static_cast<int>(t)].isActive();
+  return TickSchedule::Solving(t) ? schedule_.Running(t) : timers_[static_cast<int>(t)].isActive();
+}
+
+void MainWindow::TickMayChange() {
+  schedule_.Changed();
+  ArmTick(Timer::Timer1);
+  ArmTick(Timer::Timer2);
+}
+
+void MainWindow::ArmTick(Timer t) {
+  QTimer& timer = timers_[static_cast<int>(t)];
+  const qint64 now = clock_.elapsed();
+  const std::optional<std::int64_t> due = schedule_.Due(t, now);
+  if (!due || timer.isActive()) return;
+  timer.start(static_cast<int>(*due - now));
+}
+
+void MainWindow::ArmMinute() {
+  // The clock line shows minutes: the next one is something a tick reads.
+  const QTime now = QTime::currentTime();
+  minute_.start((60 - now.second()) * 1000 - now.msec() + 1);
 }
 
 MessageAnswer MainWindow::ShowMessage(const Message& m) {
@@ -326,6 +362,7 @@ MessageAnswer MainWindow::ShowMessage(const Message& m) {
   if (plan_) plan_->Refresh();
   const bool ok = box.exec() == QMessageBox::Ok;
   if (plan_) plan_->Refresh();
+  TickMayChange();  // a tick that found the message open waited for its answer
   return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 

@@ -21,6 +21,7 @@
 #include <string>
 
 #include "core/form.h"
+#include "core/tick_schedule.h"
 #include "ui/calculator.h"
 #include "ui/qt/widgets.h"
 
@@ -114,6 +115,14 @@ class MainWindow : public QMainWindow, public Form {
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<SpinArrows*, kInputBoxes.size()> spins_{};  // by the box's place in kInputBoxes
   std::array<QTimer, 4> timers_;
+  // The two solving tickers wake the process only while something a tick reads may have
+  // changed; an untouched window sleeps.
+  void TickMayChange();
+  void ArmTick(Timer t);
+  void ArmMinute();
+  TickSchedule schedule_;
+  QElapsedTimer clock_;
+  QTimer minute_;  // the clock line's next minute
   void OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create);
   void OpenAbout();
   void OpenPlan();

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -153,6 +154,32 @@ void HintPanel::mouseReleaseEvent(QMouseEvent* e) {
 
 bool CanPlaceWindows() {
   return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+CaretRest::CaretRest(QObject* parent)
+    : QObject(parent), flashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
+  rest_.setSingleShot(true);
+  rest_.setInterval(10000);
+  connect(&rest_, &QTimer::timeout, this,
+          [] { QGuiApplication::styleHints()->setCursorFlashTime(0); });
+  qApp->installEventFilter(this);
+  rest_.start();
+}
+
+bool CaretRest::eventFilter(QObject*, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::InputMethod:
+    case QEvent::Wheel:
+      if (QGuiApplication::styleHints()->cursorFlashTime() != flashTime_)
+        QGuiApplication::styleHints()->setCursorFlashTime(flashTime_);
+      rest_.start();
+      break;
+    default:
+      break;
+  }
+  return false;
 }
 
 }  // namespace candelor::qt

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -70,6 +71,20 @@ class Announcer : public QWidget {
     hide();
     show();
   }
+};
+
+// The text cursor blinks while the user works and rests, shown, after 10 s without a key or a
+// click anywhere in the program, so that an untouched window lets the processor sleep.
+class CaretRest : public QObject {
+ public:
+  explicit CaretRest(QObject* parent);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QTimer rest_;
+  int flashTime_;  // the desktop's blink, given back at the next input
 };
 
 // Two small arrow buttons beside a box, outside the tab order. A press steps at once and a held
