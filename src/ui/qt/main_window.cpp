@@ -7,11 +7,13 @@
 #include <QDateTime>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <utility>
@@ -24,7 +26,12 @@ namespace candelor::qt {
 
 QIcon ApplicationIcon() {
   if (QApplication::windowIcon().isNull()) {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/candelor-64.png")));
+    // Decoded as the PNG it is: asked to guess, Qt loads every image plugin to ask each.
+    QImageReader reader(QStringLiteral(":/candelor-64.png"), "PNG");
+    reader.setAutoDetectImageFormat(false);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+    QApplication::setWindowIcon(icon);
   }
   return QApplication::windowIcon();
 }

@@ -126,6 +126,9 @@ class MainWindow : public QMainWindow, public Form {
   void OpenModeless(QPointer<QDialog>& slot, const std::function<QDialog*()>& create);
   void OpenAbout();
   void OpenPlan();
+  // The catalogue menus' entries, built when the menu is first opened.
+  void AddLampFamily(QMenu* parent, const LampFamily& family);
+  void AddLevelGroup(QMenu* parent, const LevelGroup& group);
   void OpenDisclaimerFromAbout();
 
   Control focused_ = Control::Background;  // the control the logic was last told has the focus

@@ -216,51 +216,30 @@ void MainWindow::BuildMenus() {
   exit->setObjectName(QStringLiteral("mnuEx"));
   connect(exit, &QAction::triggered, &alive_, [this] { EndProgram(); });
 
-  // Both catalogue menus are built from the catalogue tables; a submenu raises its opening
-  // before any choice in it (aboutToShow).
+  // Both catalogue menus are built from the catalogue tables when first opened (the first frame
+  // does not show them); a submenu raises its opening before any choice in it (aboutToShow).
   QMenu* lampMenu = menuBar()->addMenu(QStringLiteral("&Approximate Lamp Lumens"));
   lampMenu->setObjectName(QStringLiteral("mnuLamp"));
-  connect(lampMenu, &QMenu::aboutToShow, &alive_, [this] { calc_.LampMenuOpened(); });
   QAction* readMe = lampMenu->addAction(FromUtf8(kLampReadMeCaption));
   readMe->setObjectName(FromUtf8(kLampReadMeName));
   connect(readMe, &QAction::triggered, &alive_, [this] { calc_.LampReadMeChosen(); });
-  std::function<void(QMenu*, const LampFamily&)> addFamily = [&](QMenu* parent,
-                                                                 const LampFamily& family) {
-    QMenu* menu = parent->addMenu(FromUtf8(family.caption));
-    menu->setObjectName(FromUtf8(family.name));
-    connect(menu, &QMenu::aboutToShow, &alive_,
-            [this, &family] { calc_.LampFamilyOpened(family); });
-    for (const LampNode& node : family.children) {
-      if (const auto* entry = std::get_if<LampEntry>(&node.item)) {
-        QAction* action = menu->addAction(FromUtf8(entry->caption));
-        action->setObjectName(FromUtf8(entry->name));
-        connect(action, &QAction::triggered, this,
-                [this, entry] { calc_.LampEntryChosen(*entry); });
-      } else {
-        addFamily(menu, std::get<LampFamily>(node.item));
-      }
-    }
-  };
-  for (const LampFamily& family : LampCatalogue()) addFamily(lampMenu, family);
+  connect(
+      lampMenu, &QMenu::aboutToShow, &alive_,
+      [this, lampMenu] {
+        for (const LampFamily& family : LampCatalogue()) AddLampFamily(lampMenu, family);
+      },
+      Qt::SingleShotConnection);
+  connect(lampMenu, &QMenu::aboutToShow, &alive_, [this] { calc_.LampMenuOpened(); });
 
   QMenu* levelMenu = menuBar()->addMenu(QStringLiteral("&Recommended Ltg Levels"));
   levelMenu->setObjectName(QStringLiteral("mnuRec"));
+  connect(
+      levelMenu, &QMenu::aboutToShow, &alive_,
+      [this, levelMenu] {
+        for (const LevelGroup& group : LevelCatalogue()) AddLevelGroup(levelMenu, group);
+      },
+      Qt::SingleShotConnection);
   connect(levelMenu, &QMenu::aboutToShow, &alive_, [this] { calc_.LevelMenuOpened(); });
-  std::function<void(QMenu*, const LevelGroup&)> addGroup = [&](QMenu* parent,
-                                                                const LevelGroup& group) {
-    QMenu* menu = parent->addMenu(FromUtf8(group.caption));
-    menu->setObjectName(FromUtf8(group.name));
-    for (const LevelNode& node : group.children) {
-      if (const auto* level = std::get_if<RecommendedLevel>(&node.item)) {
-        QAction* action = menu->addAction(FromUtf8(level->caption));
-        action->setObjectName(FromUtf8(level->name));
-        connect(action, &QAction::triggered, &alive_, [this, level] { calc_.LevelChosen(*level); });
-      } else {
-        addGroup(menu, std::get<LevelGroup>(node.item));
-      }
-    }
-  };
-  for (const LevelGroup& group : LevelCatalogue()) addGroup(levelMenu, group);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->setObjectName(QStringLiteral("mnuView"));
@@ -292,6 +271,36 @@ void MainWindow::OpenModeless(QPointer<QDialog>& slot, const std::function<QDial
   }
   slot->raise();
   slot->activateWindow();
+}
+
+void MainWindow::AddLampFamily(QMenu* parent, const LampFamily& family) {
+  QMenu* menu = parent->addMenu(FromUtf8(family.caption));
+  menu->setObjectName(FromUtf8(family.name));
+  connect(menu, &QMenu::aboutToShow, &alive_, [this, &family] { calc_.LampFamilyOpened(family); });
+  for (const LampNode& node : family.children) {
+    if (const auto* entry = std::get_if<LampEntry>(&node.item)) {
+      QAction* action = menu->addAction(FromUtf8(entry->caption));
+      action->setObjectName(FromUtf8(entry->name));
+      connect(action, &QAction::triggered, &alive_,
+              [this, entry] { calc_.LampEntryChosen(*entry); });
+    } else {
+      AddLampFamily(menu, std::get<LampFamily>(node.item));
+    }
+  }
+}
+
+void MainWindow::AddLevelGroup(QMenu* parent, const LevelGroup& group) {
+  QMenu* menu = parent->addMenu(FromUtf8(group.caption));
+  menu->setObjectName(FromUtf8(group.name));
+  for (const LevelNode& node : group.children) {
+    if (const auto* level = std::get_if<RecommendedLevel>(&node.item)) {
+      QAction* action = menu->addAction(FromUtf8(level->caption));
+      action->setObjectName(FromUtf8(level->name));
+      connect(action, &QAction::triggered, &alive_, [this, level] { calc_.LevelChosen(*level); });
+    } else {
+      AddLevelGroup(menu, std::get<LevelGroup>(node.item));
+    }
+  }
 }
 
 void MainWindow::OpenPlan() {
