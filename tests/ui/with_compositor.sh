@@ -11,7 +11,7 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
 fi
 socket=wayland-candelor-$$
 log=$(mktemp)
-weston --backend=x11-backend.so --use-pixman --config="$(cd "$(dirname "$0")" && pwd)/weston.ini" --socket="$socket" \
+weston --debug --backend=x11-backend.so --use-pixman --config="$(cd "$(dirname "$0")" && pwd)/weston.ini" --socket="$socket" \
   --width=1024 --height=768 --log="$log" >/dev/null 2>&1 &
 compositor=$!
 trap 'kill "$compositor" 2>/dev/null; wait "$compositor" 2>/dev/null; rm -f "$log"' EXIT

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/message_box.h"
 #include "ui/qt/single_instance.h"
 
 namespace candelor::qt {
@@ -110,8 +111,9 @@ int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>&
   ReleaseHeldMessages();
   if (instance.outcome() == SingleInstance::Outcome::AlreadyRunning) {
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("TavrinGroup"),
-                    exe + QStringLiteral(" Already running "), QMessageBox::Ok);
+    MessageBox box(QMessageBox::Warning, QStringLiteral("TavrinGroup"),
+                   exe + QStringLiteral(" Already running "), false, nullptr);
+    box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return 0;
   }

@@ -46,6 +46,7 @@ InfoWindow::InfoWindow(QWidget* mainWindow, bool modal, const QString& title, in
   if (!modal) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setWindowTitle(title);
   setFixedSize(Px(clientWidthTwips), Px(clientHeightTwips));
+  LetCompositorEnlarge(this);
   setWindowIcon(mainWindow->windowIcon());
 }
 

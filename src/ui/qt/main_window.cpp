@@ -130,6 +130,7 @@ void MainWindow::Start() {
 
 void MainWindow::FixSize() {
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  LetCompositorEnlarge(this);
 }
 
 void MainWindow::Centre() {

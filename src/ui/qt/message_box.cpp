@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLayout>
 
+#include "ui/qt/widgets.h"
+
 namespace candelor::qt {
 
 MessageBox::MessageBox(Icon icon, const QString& title, const QString& text, bool linesAsGiven,
@@ -15,13 +17,17 @@ MessageBox::MessageBox(Icon icon, const QString& title, const QString& text, boo
 bool MessageBox::event(QEvent* e) {
   const bool result = QMessageBox::event(e);
   // QMessageBox sizes itself again, wrapping, on every layout request.
-  if (e->type() == QEvent::LayoutRequest) Unwrap();
+  if (e->type() == QEvent::LayoutRequest) {
+    Unwrap();
+    LetCompositorEnlarge(this);
+  }
   return result;
 }
 
 void MessageBox::showEvent(QShowEvent* e) {
   QMessageBox::showEvent(e);
   Unwrap();
+  LetCompositorEnlarge(this);
 }
 
 void MessageBox::Unwrap() {

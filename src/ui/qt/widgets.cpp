@@ -156,6 +156,10 @@ bool CanPlaceWindows() {
   return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+void LetCompositorEnlarge(QWidget* window) {
+  if (!CanPlaceWindows()) window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
 CaretRest::CaretRest(QObject* parent)
     : QObject(parent), flashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
   rest_.setSingleShot(true);
