@@ -87,7 +87,7 @@ TEST_F(WindowTest, NamesFollowTheValuesAndTheUnits) {
   W(Control::LU)->setFocus();
   QTest::keyClick(W(Control::LU), Qt::Key_Return);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(W(Control::LU))->text(QAccessible::Description),
-            "Lux. Also called meter-candle. Click to change to FC.");
+            "Lux. Also called meter-candle. Press Enter to change to FC.");
   qobject_cast<QAbstractButton*>(W(Control::Metric))->click();
   ASSERT_TRUE(
       testing::Eventually([&] { return nameOf(Control::LU) == "Lighting Level unit, lux"; }));

@@ -52,6 +52,8 @@ GROUPS = ["Room Length", "Room Width", "Room Cavity Height", "Number of Lamps", 
 # for two seconds. Typed text is the keys of its characters. A key that opens a menu or a window
 # ends a step: a listener waits to hear it, and keys pressed sooner may reach the old focus.
 # A window closed: the main window is back, and the box its focus went back to.
+# A step's last phrase: nothing but its phrases and the echo of its keys is heard.
+ONLY = "and nothing else"
 BACK = ["Candelor - Zonal Cavity Method frame.", "Job and/or room name text."]
 STEPS = [
     ("start", [], ["Room Length, feet text.", "10 selected."]),
@@ -60,6 +62,9 @@ STEPS = [
     ("type 12", ["1", "2"], ["1", "2", "notification Room Area, 120 square feet. Room Cavity Ratio, "
                              "5.5. Number of Luminaires, solved, 3.0."]),
     ("idle", [], None),
+    # The unit options are entered at the selected one, from behind too.
+    ("units from behind", ["shift+Tab"] * 3, ["Imperial.", "selected radio button"]),
+    ("back to the length", ["Tab"] * 3, ["Room Length, feet text."]),
     # Every box's whole value as it gets the focus.
     ("to the width", ["Tab"], ["Room Width, feet text.", "10 selected."]),
     # One key a step: Orca passes over a focus that has already moved on.
@@ -70,6 +75,9 @@ STEPS = [
     # Orca passes over the rows arrowed past; the row arrived at is said.
     ("lamp type", ["Down", "Down", "Down", "Down", "Down"], ["T8 Linear Fluorescent"]),
     ("lamp lengths", ["Right"], ["2 FT."]),
+    # A submenu closed: the entry the focus is back on is said.
+    ("lengths closed", ["Escape"], ["notification T8 Linear Fluorescent", ONLY]),
+    ("lamp lengths again", ["Right"], []),  # Orca does not say an entry it has just said
     ("lamp length", ["4"], ["T8-25-watt."]),
     ("lamp chosen", ["t"], ["Lamp Lumens text.", "2950", "notification Lamp Lumen Depreciation, "
                             "0.94. Light Loss Factor, 0.8. Number of Luminaires, solved, 2.8. "
@@ -92,7 +100,9 @@ STEPS = [
     ("level chosen", ["g"], ["30", "notification Number of Luminaires, solved, 1.5. Spacing, --. "
                              "Uniformity, --."]),
     ("to the level unit", ["Tab"], ["Lighting Level unit, foot-candles push button."]),
-    ("to lux", ["Return"], ["notification Lighting Level unit, lux. Lighting Level, 323 lux."]),
+    # Enter on the level unit: the level box's name is heard, then the new unit and level.
+    ("to lux", ["Return"], ["Lighting Level, lux text.", "notification Lighting Level unit, lux. "
+                            "Lighting Level, 323 lux."]),
     ("to the units", ["Tab", "Tab"], ["Imperial.", "selected radio button"]),
     ("to metres", ["Down"], ["Metric.", "selected radio button", "notification Room Length, 3.66 "
                              "metres. Room Width, 3.05 metres. Room Cavity Height, 1.83 metres. "
@@ -139,6 +149,15 @@ STEPS = [
     ("flat review", ["KP_Up"], ["Job and/or Room Name"]),
     ("line up", ["KP_Home"], ["selected Metric"]),
     ("line up again", ["KP_Home"], ["Room Area, 30.5 square metres Light Loss Factor, 0.75"]),
+    # Nothing of the results over a message; what settled is said once it is answered.
+    ("to the level again", ["shift+Tab"] * 3, ["Lighting Level, lux, solved, 162 text."]),
+    ("out of range", list("10000000"), ["alert Data Input error. Verify.",
+                                        "Sorry input data is out of this calculator range",
+                                        "OK push button.", ONLY]),
+    ("out of range answered", ["Return"], ["Lighting Level, lux, solved, 48 text.", "notification "
+                                           "Room Width, 10 metres. Lamp Lumens, 2850. Room Area, "
+                                           "100 square metres. Room Cavity Ratio, 1.83. Lighting "
+                                           "Level, solved, 48 lux."]),
     ("idle at the end", [], None),
     ("file menu", ["alt+f"], ["Exit."]),
     ("quit", ["x"], []),
@@ -282,7 +301,10 @@ def main():
                 else:
                     check(not heard, f"{name}: Orca said {heard}, nothing expected")
                 continue
-            # Each phrase in order (a long text by its beginning), others between them allowed.
+            # Each phrase in order (a long text by its beginning), others between them allowed
+            # unless the step says nothing else.
+            only = bool(phrases) and phrases[-1] == ONLY
+            phrases = phrases[:-1] if only else phrases
             heard, missing = [], phrases
             deadline = time.time() + 5
             while missing and time.time() < deadline:
@@ -290,6 +312,12 @@ def main():
                 missing = unheard(phrases, heard)
             if missing:
                 check(False, f"{name}: Orca never said {missing[0]!r}; it said {heard}")
+            if only:
+                heard += speech.listen(1.5)
+                echo = {k.lower() for k in keys} | {"left alt", "selection deleted."}
+                extra = [h for h in heard
+                         if h.lower() not in echo and not any(h.startswith(p) for p in phrases)]
+                check(not extra, f"{name}: Orca also said {extra}")
         try:
             # Ended, not killed by a signal (a sanitizer's own exit status is its business).
             code = calc.wait(15)

@@ -229,6 +229,8 @@ void MainWindow::UpdateAccessibleNames() {
 
 void MainWindow::Announce() {
   UpdateAccessibleNames();
+  // Over a message the user is answering, no results: what settled is told once it is answered.
+  if (calc_.session().MessageOpen()) return;
   // What settled on a new value, in the order of the window: values the program wrote into the
   // boxes (a unit switch, a catalogue entry), the level unit, the results and the solved value.
   // The user's own typing is not repeated back.
@@ -256,6 +258,7 @@ void MainWindow::NoteChange(Control written) {
   if (IsTextBox(written) && written != focused_) written_[static_cast<std::size_t>(written)] = true;
   // Announce what has settled: half a second after the last change, not every keystroke.
   settle_.start();
+  UpdateAccessibleNames();  // a name is never older than the text it tells
   TickMayChange();
   if (plan_) plan_->Refresh();
 }
@@ -274,6 +277,8 @@ void MainWindow::DescribeForAccessibility(Control c) {
   }
   if (c == Control::RL) description = HintText(kRoomLengthHint);
   if (c == Control::Imperial) description = HintText(kImperialFocusHint);
+  // The button is met from the keyboard: its description is the hint the keyboard gets.
+  if (c == Control::LU) description = HintText(lu == "FC" ? kFootCandleFocusHint : kLuxFocusHint);
   if (c == Control::Metric) description = HintText(kMetricFocusHint);
   if (c == Control::Stat) description = QStringLiteral("Hints. Click to close the calculator.");
   w->setAccessibleDescription(description);

@@ -129,10 +129,12 @@ class MainWindow : public QMainWindow, public Form {
   // The catalogue menus' entries, built when the menu is first opened.
   void AddLampFamily(QMenu* parent, const LampFamily& family);
   void AddLevelGroup(QMenu* parent, const LevelGroup& group);
+  void SayOnClosing(QMenu* submenu, QMenu* parent);
   void OpenDisclaimerFromAbout();
 
   Control focused_ = Control::Background;  // the control the logic was last told has the focus
   Control pressed_ = Control::Background;  // the term a mouse button went down on
+  bool focusing_ = false;                  // the program is moving the focus (Focus)
   QTimer settle_;                          // half a second of calm before names are announced
   Announcer* announcer_ = nullptr;
   bool primed_ = false;                        // the start-up values have been taken note of

@@ -82,7 +82,9 @@ void MainWindow::BuildControls() {
     // runs until a text changes.
     connect(b, &BoxEdit::keyPressed, &alive_, [this, c](Key k) { calc_.KeyDown(c, k); });
     connect(b, &BoxEdit::clicked, &alive_, [this, c] { calc_.BoxClicked(c); });
-    connect(b, &BoxEdit::focusGained, &alive_, [this, c] { FocusArrived(c); });
+    connect(b, &BoxEdit::focusGained, &alive_, [this, c] {
+      if (!focusing_) FocusArrived(c);
+    });
     connect(b, &BoxEdit::edited, &alive_, [this, c] {
       NoteChange(c);
       calc_.TextChanged(c);
@@ -162,10 +164,19 @@ void MainWindow::BuildControls() {
   imperial->setChecked(true);
   Register(Control::Imperial, imperial);
   Register(Control::Metric, metric);
-  connect(imperial, &QRadioButton::toggled, &alive_, [this](bool on) {
+  // The options are one stop of Tab and Shift+Tab, entered at the selected one: the other takes
+  // the focus only from a click or an arrow.
+  auto enterAtSelected = [imperial, metric] {
+    imperial->setFocusPolicy(imperial->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    metric->setFocusPolicy(metric->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  };
+  enterAtSelected();
+  connect(imperial, &QRadioButton::toggled, &alive_, [this, enterAtSelected](bool on) {
+    enterAtSelected();
     if (on) calc_.UnitOptionSelected(UnitSystem::Imperial);
   });
-  connect(metric, &QRadioButton::toggled, &alive_, [this](bool on) {
+  connect(metric, &QRadioButton::toggled, &alive_, [this, enterAtSelected](bool on) {
+    enterAtSelected();
     if (on) calc_.UnitOptionSelected(UnitSystem::Metric);
   });
 
@@ -276,6 +287,7 @@ void MainWindow::OpenModeless(QPointer<QDialog>& slot, const std::function<QDial
 void MainWindow::AddLampFamily(QMenu* parent, const LampFamily& family) {
   QMenu* menu = parent->addMenu(FromUtf8(family.caption));
   menu->setObjectName(FromUtf8(family.name));
+  SayOnClosing(menu, parent);
   connect(menu, &QMenu::aboutToShow, &alive_, [this, &family] { calc_.LampFamilyOpened(family); });
   for (const LampNode& node : family.children) {
     if (const auto* entry = std::get_if<LampEntry>(&node.item)) {
@@ -292,6 +304,7 @@ void MainWindow::AddLampFamily(QMenu* parent, const LampFamily& family) {
 void MainWindow::AddLevelGroup(QMenu* parent, const LevelGroup& group) {
   QMenu* menu = parent->addMenu(FromUtf8(group.caption));
   menu->setObjectName(FromUtf8(group.name));
+  SayOnClosing(menu, parent);
   for (const LevelNode& node : group.children) {
     if (const auto* level = std::get_if<RecommendedLevel>(&node.item)) {
       QAction* action = menu->addAction(FromUtf8(level->caption));
@@ -301,6 +314,17 @@ void MainWindow::AddLevelGroup(QMenu* parent, const LevelGroup& group) {
       AddLevelGroup(menu, std::get<LevelGroup>(node.item));
     }
   }
+}
+
+void MainWindow::SayOnClosing(QMenu* submenu, QMenu* parent) {
+  // A submenu closed by Escape or Left leaves its parent open on the entry it came from, which a
+  // screen reader does not say again by itself; once the closing is done, say it.
+  connect(submenu, &QMenu::aboutToHide, &alive_, [this, parent] {
+    QTimer::singleShot(0, &alive_, [this, parent = QPointer<QMenu>(parent)] {
+      if (!parent || !parent->isVisible() || !parent->activeAction()) return;
+      announcer_->Say(parent->activeAction()->text().remove(QLatin1Char('&')).trimmed());
+    });
+  });
 }
 
 void MainWindow::OpenPlan() {
