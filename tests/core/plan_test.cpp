@@ -63,7 +63,7 @@ TEST(RoomPlan, GridAndFigures) {
   }
 }
 
-TEST(RoomPlan, MetricAndLuxTooManyAndTheDescription) {
+TEST(RoomPlan, MetricAndLuxAndTheDescription) {
   Harness h;
   EXPECT_EQ(PlanOf(h, "30", "20", "").description,
             "4 rows of 4 luminaires, 7.5 feet apart along the length and 5.0 feet across, 3.8 "
@@ -71,11 +71,10 @@ TEST(RoomPlan, MetricAndLuxTooManyAndTheDescription) {
   h.calc.UnitOptionSelected(UnitSystem::Metric);
   h.calc.LevelUnitPressed();
   h.Advance(50);
-  const RoomPlan plan = PlanView().Compute(h.calc.session());
-  EXPECT_EQ(plan.figures[2], "Lighting level with 16: 684 Lux");
-  EXPECT_EQ(plan.figures[3], "Spacing: 2.3 m along, 1.5 m across; 1.1 m and 0.8 m from the walls");
-  Harness many;
-  EXPECT_EQ(PlanOf(many, "1000", "1000", "").figures.back(), "Too many luminaires to draw");
+  const Figures figures = PlanView().Compute(h.calc.session()).figures;
+  EXPECT_EQ(Figures(figures.begin() + 2, figures.begin() + 4),
+            Figures({"Lighting level with 16: 684 Lux",
+                     "Spacing: 2.3 m along, 1.5 m across; 1.1 m and 0.8 m from the walls"}));
 }
 
 TEST(RoomPlan, ChosenRowsHoldUntilTheRoomChanges) {
