@@ -266,6 +266,8 @@ TEST(ClockLine, Patterns) {
   LocalDateTime t{2024, 2, 29, 23, 7, 0, 4};
   EXPECT_EQ(ClockLine(t, 3), " Thursday,  February  29,   23:07");
   EXPECT_EQ(ClockLine(t, 2), " Thursday,  February  29,  23:07");
+  t.minute = 10;
+  EXPECT_EQ(ClockLine(t, 2), " Thursday,  February  29,  23:10");
 }
 
 }  // namespace

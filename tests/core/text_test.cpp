@@ -68,6 +68,7 @@ TEST(NumberText, AcceptsWholeNumbersOnly) {
       {",5", false, 0},
       {"12,345.5", true, 12345.5},
       {"1,234,567", true, 1234567},
+      {"123,456", true, 123456},
       {"-1,000e3", true, -1000000},
       {"1,5", false, 0},
       {"0,5", false, 0},

@@ -150,6 +150,14 @@ TEST(Explanations, AClickShowsItAndChangesNothing) {
   EXPECT_EQ(h.form.Messages()[0].title, "Equal Luminaire Spacing");
   h.calc.ControlClicked(Control::RA);
   EXPECT_EQ(h.form.Messages().size(), 1u);
+  // F1 explains the focused box's own term, and only where it has one.
+  for (auto [box, title] : {std::pair{Control::LDD, "LDD - Luminaire Dirt Depreciation"},
+                            std::pair{Control::COU, "Coefficient of Utilization (COU)"}}) {
+    h.calc.HelpRequested(box);
+    EXPECT_EQ(h.form.Messages().back().title, title);
+  }
+  h.calc.HelpRequested(Control::RL);
+  EXPECT_EQ(h.form.Messages().size(), 3u);
 }
 
 }  // namespace

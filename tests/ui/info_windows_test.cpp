@@ -78,6 +78,10 @@ TEST_F(WindowTest, ExplanationsOpenFromTheGroupsNotFromTheirBoxes) {
   EXPECT_EQ(Messages()[0].title, "Coefficient of Utilization (COU)");
   QTest::mouseClick(W(Control::COU), Qt::LeftButton);
   EXPECT_EQ(Messages().size(), 1u);
+  // A press that slides off its term before the release explains nothing, as with any button.
+  QTest::mousePress(W(Control::Frame3D7), Qt::LeftButton, {}, QPoint(4, 4));
+  QTest::mouseRelease(W(Control::Frame3D7), Qt::LeftButton, {}, QPoint(-20, -20));
+  EXPECT_EQ(Messages().size(), 1u);
   QTest::mouseClick(W(Control::FS), Qt::LeftButton);
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[1].title, "Equal Luminaire Spacing");
@@ -129,6 +133,7 @@ TEST_F(WindowTest, DisclaimerClosesOnItsBackgroundAndNothingIsClipped) {
   HelpAction(*window, "mnuHou")->trigger();
   auto* discl = Open("Discl");
   ASSERT_NE(discl, nullptr);
+  EXPECT_FALSE(discl->isModal());  // from the Help menu, beside the calculator
   EXPECT_EQ(discl->windowTitle(),
             " ");  // shown empty: an empty title would show the program's name
   EXPECT_EQ(discl->windowIcon().cacheKey(), window->windowIcon().cacheKey());

@@ -14,34 +14,7 @@ namespace {
 using testing::Eventually;
 using testing::WindowTest;
 
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// Compares one built menu with its table, in order, captions and nesting.
-template <typename Group, typename Leaf>
-void ExpectMenuMatches(const QMenu* menu, const Group& group, int skip = 0) {
-  const QList<QAction*> actions = menu->actions();
-  ASSERT_EQ(actions.size(), static_cast<qsizetype>(group.children.size() + skip)) << group.name;
-  for (std::size_t i = 0; i < group.children.size(); ++i) {
-    const QAction* action = actions[static_cast<qsizetype>(i) + skip];
-    const auto& node = group.children[i].item;
-    if (const auto* leaf = std::get_if<Leaf>(&node)) {
-      EXPECT_EQ(action->menu(), nullptr) << leaf->name;
-      EXPECT_EQ(action->text(), Q(leaf->caption)) << leaf->name;
-      EXPECT_EQ(action->objectName(), Q(leaf->name));
-      EXPECT_FALSE(action->isCheckable());
-    } else {
-      const auto& sub = std::get<Group>(node);
-      ASSERT_NE(action->menu(), nullptr) << sub.name;
-      EXPECT_EQ(action->text(), Q(sub.caption)) << sub.name;
-      EXPECT_EQ(action->menu()->objectName(), Q(sub.name));
-      ExpectMenuMatches<Group, Leaf>(action->menu(), sub);
-    }
-  }
-}
-
-TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
+TEST_F(WindowTest, TheCatalogueMenusHoldTheCataloguesEntries) {
   QMenu* lamps = window->findChild<QMenu*>(QStringLiteral("mnuLamp"));
   QMenu* levels = window->findChild<QMenu*>(QStringLiteral("mnuRec"));
   emit lamps->aboutToShow();  // the entries are built as a menu first opens
@@ -49,14 +22,19 @@ TEST_F(WindowTest, TheCatalogueMenusAreTheTables) {
   EXPECT_EQ(lamps->title(), "&Approximate Lamp Lumens");
   ASSERT_FALSE(lamps->actions().isEmpty());
   EXPECT_EQ(lamps->actions()[0]->text(), "&Read me first");
-  LampFamily top{"mnuLamp", "", std::nullopt, {}};
-  for (const LampFamily& f : LampCatalogue()) top.children.push_back({f});
-  ExpectMenuMatches<LampFamily, LampEntry>(lamps, top, 1);
-
   EXPECT_EQ(levels->title(), "&Recommended Ltg Levels");
-  LevelGroup levelTop{"mnuRec", "", {}};
-  for (const LevelGroup& g : LevelCatalogue()) levelTop.children.push_back({g});
-  ExpectMenuMatches<LevelGroup, RecommendedLevel>(levels, levelTop);
+  // Entries of every family, by name and caption as the catalogue spells them.
+  const std::pair<const char*, const char*> entries[] = {
+      {"mnu100R40", "&R-40"},         {"mnuTHalPAR500", "&500-watt"},
+      {"mnuTHalDbl200", "&200-watt"}, {"mnuCS17", "1&7-watt"},
+      {"mnuPLS18", "1&8-watt"},       {"mnulfT52FT14w35", "T5-1&4-watt at 35\u00B0C/95\u00B0F"},
+      {"mnuRecBb6", "&Stairways"},
+  };
+  for (const auto& [name, caption] : entries) {
+    auto* entry = window->findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(entry, nullptr) << name;
+    EXPECT_EQ(entry->text(), QString::fromUtf8(caption)) << name;
+  }
 
   // Every submenu by name and caption as the catalogue spells them: trailing blanks, inch marks.
   const std::pair<const char*, const char*> submenus[] = {
