@@ -94,6 +94,18 @@ void ReleaseHeldMessages() {
   }
 }
 
+// Qt 6.4's Wayland connection can deadlock as the application is torn down (its event thread
+// waits for a read that the departing main thread never finishes), leaving a process without a
+// window that never ends. There the program ends without that teardown: it has nothing to save,
+// and the compositor closes the connection.
+int Finish(int code) {
+  if (!CanPlaceWindows()) {
+    std::fflush(nullptr);
+    std::_Exit(code);
+  }
+  return code;
+}
+
 }  // namespace
 
 int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>& started) {
@@ -115,7 +127,7 @@ int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>&
                    exe + QStringLiteral(" Already running "), false, nullptr);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return 0;
+    return Finish(0);
   }
   if (instance.outcome() == SingleInstance::Outcome::Unavailable) {
     std::fprintf(stderr, "candelor: starting without the single-instance check: %s\n",
@@ -126,7 +138,7 @@ int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>&
   window.show();
   window.Start();
   if (started) started(window);
-  return QApplication::exec();
+  return Finish(QApplication::exec());
 }
 
 }  // namespace candelor::qt
