@@ -113,7 +113,10 @@ std::string RenderBadInputDoc() {
       "the box's commit shows, *Text* what the box holds afterwards, *Value* the quantity "
       "committed, and *Next tick* what the next recalculation says. Afterwards the calculator "
       "always reaches a defined state: solved values, the 4-second recovery after a data error, "
-      "or the reset after a value out of its range.\n";
+      "or the reset after a value out of its range. A number whose last group of thousands is "
+      "not complete (`1,5`, `12,34`) is kept as given while the box has the focus, with the "
+      "value of the number before its first comma and the hint that the decimal separator is "
+      "the point; leaving the box keeps only that number.\n";
   Control current = Control::Background;
   for (const Row& row : kRows) {
     if (row.box != current) {

@@ -202,6 +202,28 @@ bool IsNumberText(std::string_view text) {
   return ParseNumberText(text).has_value();
 }
 
+std::optional<std::string> GroupingInProgress(std::string_view text) {
+  const auto first = text.find_first_not_of(" ");
+  const auto last = text.find_last_not_of(" ");
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::string_view t = text.substr(first, last - first + 1);
+  std::size_t at = t[0] == '-' || t[0] == '+' ? 1 : 0;
+  auto digits = [&] {
+    std::size_t n = 0;
+    while (at < t.size() && t[at] >= '0' && t[at] <= '9') ++at, ++n;
+    return n;
+  };
+  const std::size_t lead = digits();
+  if (lead < 1 || lead > 3 || at == t.size() || t[at] != ',') return std::nullopt;
+  const std::string before(t.substr(0, at));
+  for (;;) {
+    ++at;  // the comma
+    const std::size_t group = digits();
+    if (at == t.size()) return group < 3 ? std::optional(before) : std::nullopt;
+    if (group != 3 || t[at] != ',') return std::nullopt;
+  }
+}
+
 double NumberFromText(std::string_view text) {
   auto parts = ParseNumberText(text);
   if (!parts) return 0.0;

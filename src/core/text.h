@@ -18,6 +18,11 @@ double LeadingValue(std::string_view text);
 // optional exponent (E or e). At least one digit.
 bool IsNumberText(std::string_view text);
 
+// A number on its way to thousands separators, typed as far as a group not yet complete ("1,",
+// "12,34", "1,000,5"): the number before its first comma, which is all of it typed so far; empty
+// for any other text.
+std::optional<std::string> GroupingInProgress(std::string_view text);
+
 // The value of a text for which IsNumberText holds, thousands separators ignored.
 double NumberFromText(std::string_view text);
 

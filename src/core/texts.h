@@ -14,6 +14,9 @@ namespace candelor {
 inline constexpr std::string_view kBlankHint = "  ";
 
 // The hint that room length shows when it gains the focus.
+// Shown while a comma waits for its group of thousands, for a user who meant a decimal comma.
+inline constexpr std::string_view kDecimalPointHint =
+    " The decimal separator is the point. A comma only groups thousands: 1,000.";
 inline constexpr std::string_view kRoomLengthHint =
     " Use keyboard arrows to scroll the values in active boxes. Use Tab key to switch between "
     "boxes.";

@@ -27,12 +27,25 @@ bool DropGrouping(Session& s, Control box, const std::string& text) {
   return true;
 }
 
+// A comma typed on the way to thousands separators ("1," of "1,000") is kept, and the value is
+// the number before it, all the user has typed of it yet; the hint says the decimal separator
+// is the point, for a user who meant a decimal comma. True when the text was such a number, which
+// `text` then holds without its unfinished group.
+bool HoldGrouping(Session& s, std::string& text) {
+  auto before = GroupingInProgress(text);
+  if (!before) return false;
+  s.ShowHint(kDecimalPointHint);
+  text = *before;
+  return true;
+}
+
 void CommitRoomCavityHeight(Session& s);
 
 // Room length and room width.
 void CommitRoomSide(Session& s, Control box, float& field) {
   std::string text = s.Read(box);
   if (DropGrouping(s, box, text)) return;
+  HoldGrouping(s, text);
   float v = 10.0f;
   if (!IsNumberText(text)) {
     s.Write(box, "10");
@@ -61,6 +74,7 @@ void CommitRoomCavityHeight(Session& s) {
   CalcState& st = s.state;
   std::string text = s.Read(Control::RCH);
   if (DropGrouping(s, Control::RCH, text)) return;
+  HoldGrouping(s, text);
   float v = 6.0f;
   if (!IsNumberText(text)) {
     s.Write(Control::RCH, "6");
@@ -99,11 +113,12 @@ void CommitRoomCavityHeight(Session& s) {
 void CommitUtilization(Session& s) {
   std::string text = s.Read(Control::COU);
   if (DropGrouping(s, Control::COU, text)) return;
-  if (!IsNumberText(text)) {
+  if (!HoldGrouping(s, text) && !IsNumberText(text)) {
     s.Write(Control::COU, "0.55");
     FocusBehaviour(s, Control::COU);
+    text = s.Read(Control::COU);
   }
-  s.state.COU = SingleOf(s.Read(Control::COU));
+  s.state.COU = SingleOf(text);
   if (s.state.COU < 0.01f || s.state.COU > 1.4f) {
     s.Ask(UtilizationRangeMessage());
     s.state.COU = 0.55f;
@@ -115,7 +130,7 @@ void CommitUtilization(Session& s) {
 void CommitLampLumens(Session& s) {
   std::string text = s.Read(Control::LL);
   if (DropGrouping(s, Control::LL, text)) return;
-  if (!IsNumberText(text)) s.Write(Control::LL, "2850");
+  if (!HoldGrouping(s, text) && !IsNumberText(text)) s.Write(Control::LL, "2850");
   auto lumens = RoundToInt32(LeadingValue(s.Read(Control::LL)));
   if (!lumens) {
     // A number too large for the lumens integer is repaired like a text that is no number.
@@ -168,7 +183,7 @@ void CommitSolvedBox(Session& s, Control box, float& field) {
     return;
   }
   if (DropGrouping(s, box, text)) return;
-  if (IsNumberText(text)) {
+  if (HoldGrouping(s, text) || IsNumberText(text)) {
     field = ToSingle(std::fabs(NumberFromText(text)));
     return;
   }
@@ -180,14 +195,13 @@ void CommitLampCount(Session& s) {
   if (s.Read(Control::NOL) == ".") s.Write(Control::NOL, "1");
   std::string text = s.Read(Control::NOL);
   if (DropGrouping(s, Control::NOL, text)) return;
-  if (!IsNumberText(text)) {
+  if (!HoldGrouping(s, text) && !IsNumberText(text)) {
     s.Write(Control::NOL, "1");
     s.SelectAll(Control::NOL);
   }
 }
 
 }  // namespace
-
 
 void CommitBox(Session& s, Control box) {
   switch (box) {
@@ -214,6 +228,12 @@ void CommitBox(Session& s, Control box) {
     default:
       return;
   }
+}
+
+void LeaveBox(Session& s, Control box) {
+  // Left with its group of thousands unfinished, a number is what the user typed before it.
+  if (!IsInputBox(box)) return;
+  if (auto before = GroupingInProgress(s.Read(box))) s.Write(box, *before);
 }
 
 void FocusBehaviour(Session& s, Control box) {

@@ -10,6 +10,10 @@ namespace candelor {
 // and re-derives the labels that hang on it (area and ratio, light loss factor).
 void CommitBox(Session& s, Control box);
 
+// A box loses the focus: a number left with its group of thousands unfinished ("1,5" for a
+// decimal comma) becomes the number before the comma, the value it has had all along.
+void LeaveBox(Session& s, Control box);
+
 // What a box does when it receives the focus; the commits call it after a repair.
 void FocusBehaviour(Session& s, Control box);
 

@@ -48,6 +48,7 @@ void Calculator::FocusGained(Control c) {
 }
 
 void Calculator::FocusLost(Control c) {
+  LeaveBox(session_, c);
   if (c == Control::RL || c == Control::Imperial || c == Control::Metric || c == Control::LU) {
     session_.ShowHint(kBlankHint);
   }

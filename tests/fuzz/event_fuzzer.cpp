@@ -57,7 +57,10 @@ float Single(const std::string& text) {
   return ToSingle(LeadingValue(text));
 }
 
+// A number without separators, or one whose group of thousands is still being typed (its value
+// is then the number before the comma).
 bool NumberWithoutGrouping(const std::string& text) {
+  if (auto before = GroupingInProgress(text)) return NumberWithoutGrouping(*before);
   return IsNumberText(text) && text.find(',') == std::string::npos;
 }
 
@@ -78,7 +81,7 @@ void CheckInvariants(const Harness& h, std::size_t messagesSeen) {
       Broken(std::string(name) + " holds \"" + text + "\"");
     }
   }
-  if (!NumberWithoutGrouping(RCH) || !(ToSingle(NumberFromText(RCH)) > 0.0f)) {
+  if (!NumberWithoutGrouping(RCH) || !(Single(RCH) > 0.0f)) {
     Broken("RCH holds \"" + RCH + "\"");
   }
   const std::string COU = h.Text(Control::COU);

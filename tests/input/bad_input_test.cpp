@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/driver.h"
 #include "bad_input_doc.h"
+#include "core/driver.h"
 #include "input/bad_input_table.h"
 #include "input/commit.h"
 #include "support/harness.h"

@@ -166,16 +166,22 @@ TEST(RoomCommit, ARatioBeyondSixteenBitsIsShownTruly) {
   EXPECT_EQ(h.Text(Control::RCR), "450");
 }
 
-TEST(RoomCommit, ThousandsSeparatorsAreWrittenOutSoTheBoxShowsWhatIsUsed) {
+TEST(RoomCommit, ThousandsSeparatorsTypedOrPastedGiveOneValueAndADecimalCommaNoneUntyped) {
   Harness h;
   h.SelectAllIn(Control::LLV);
   h.Paste("1,000");
   EXPECT_EQ(h.Text(Control::LLV), "1000");
   EXPECT_EQ(h.state().LLV, 1000.0f);
-  h.SelectAllIn(Control::RL);
-  h.Paste("1,20");  // a decimal comma is no number: repaired, never read as 120
-  EXPECT_EQ(h.Text(Control::RL), "10");
-  EXPECT_EQ(h.Text(Control::RA), "100");
+  h.Enter(Control::LL, "1,000");  // key by key, the same as pasted
+  EXPECT_EQ(h.Text(Control::LL), "1000");
+  h.Enter(Control::LLV, "12,345.5");
+  EXPECT_EQ(h.Text(Control::LLV), "12345.5");
+  h.Enter(Control::RL, "1,5");  // a decimal comma: the 1 typed before it, never 15 or 105
+  EXPECT_EQ(h.Text(Control::RA), "10");
+  EXPECT_EQ(h.Text(Control::Stat),
+            " The decimal separator is the point. A comma only groups thousands: 1,000.");
+  h.Tab();
+  EXPECT_EQ(h.Text(Control::RL), "1");
 }
 
 TEST(UtilizationCommit, BoundsAreInclusiveInSinglePrecision) {
