@@ -6,10 +6,6 @@
 
 namespace candelor {
 
-Message LevelAdviceMessage() {
-  return {std::string(kLevelAdviceText), std::string(kApplicationTitle), MessageIcon::Information};
-}
-
 void LampFamilyOpened(Session& s, const LampFamily& family) {
   if (!family.familyLld) return;
   s.state.LLD = *family.familyLld;
@@ -33,7 +29,7 @@ void LampReadMeChosen(Session& s) {
 }
 
 void LevelChosen(Session& s, const RecommendedLevel& level) {
-  const float value = ToSingle(static_cast<double>(level.footCandles) * s.state.LevelFactor);
+  const float value = ToSingle(static_cast<double>(level.footCandles) * s.state.LevelFactor());
   s.state.LLV = value;
   s.Write(Control::LLV, SingleText(value));
   if (level.advice) s.Ask(LevelAdviceMessage());

@@ -38,9 +38,12 @@ struct CalcState {
   float LLV = 60.0f;                // lighting level, in the level unit shown
   std::optional<float> FS;          // equal luminaire spacing; empty while undefined
   std::optional<float> Uniformity;  // FS / RCH; empty with FS
-  float LevelFactor = 1.0f;         // 1 in foot-candles, 10.7643 in lux
   UnitSystem units = UnitSystem::Imperial;
-  IlluminanceUnit levelUnit = IlluminanceUnit::FC;
+  IlluminanceUnit levelUnit = IlluminanceUnit::FC;  // the one record of the level's unit
+  // 1 in foot-candles, 10.7643 in lux.
+  float LevelFactor() const {
+    return levelUnit == IlluminanceUnit::Lux ? static_cast<float>(kLuxPerFootCandle) : 1.0f;
+  }
   PendingFocus pendingFocus = PendingFocus::NoFocus;
 };
 

@@ -81,8 +81,7 @@ TickReading ReadTick(const Session& s, Control given) {
   r.RA = ToSingle(LeadingValue(s.Read(Control::RA)));
   r.given = ToSingle(LeadingValue(s.Read(given)));
   r.RCH = ToSingle(LeadingValue(s.Read(Control::RCH)));
-  // The caption of the level-unit button is the level unit.
-  r.levelUnit = s.Read(Control::LU) == "FC" ? IlluminanceUnit::FC : IlluminanceUnit::Lux;
+  r.levelUnit = s.state.levelUnit;
   return r;
 }
 
@@ -151,8 +150,10 @@ void TickFindLuminaires(Session& s) {
     return DataError(s, IncorrectDataMessage(), Timer::Timer1);
   }
   if (r.outcome == SolveOutcome::OutOfRange) {
-    s.state.NOF = r.value;
-    s.Write(Control::NOF, "999999");
+    if (r.capped) {  // solved beyond the range: the box shows the cap before the message
+      s.state.NOF = r.value;
+      s.Write(Control::NOF, "999999");
+    }
     SetSolveMode(s, SolveMode::FindLevel);
     return OutOfRangeSequence(s);
   }
@@ -177,8 +178,10 @@ void TickFindLevel(Session& s) {
     return DataError(s, VerifyDataMessage(), Timer::Timer2);
   }
   if (r.outcome == SolveOutcome::OutOfRange) {
-    s.state.LLV = r.value;
-    s.Write(Control::LLV, "9999999");
+    if (r.capped) {
+      s.state.LLV = r.value;
+      s.Write(Control::LLV, "9999999");
+    }
     SetSolveMode(s, SolveMode::FindLuminaires);
     return OutOfRangeSequence(s);
   }

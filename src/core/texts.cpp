@@ -51,6 +51,10 @@ Message ClipboardUnavailableMessage() {
       std::string(kPasteTitle), MessageIcon::Warning, MessageButtons::Ok};
 }
 
+Message LevelAdviceMessage() {
+  return {std::string(kLevelAdviceText), std::string(kApplicationTitle), MessageIcon::Information};
+}
+
 Message LampReadMeMessage() {
   return {std::string(kLampReadMeText), std::string(kApplicationTitle), MessageIcon::Information};
 }

@@ -49,12 +49,10 @@ void ToggleLevelUnit(Session& s) {
   if (s.Read(Control::LU) == "FC") {
     s.Write(Control::LU, "Lux");
     converted = static_cast<double>(st.LLV) * kLuxPerFootCandle;
-    st.LevelFactor = static_cast<float>(kLuxPerFootCandle);
     st.levelUnit = IlluminanceUnit::Lux;
   } else {
     s.Write(Control::LU, "FC");
     converted = static_cast<double>(st.LLV) / kLuxPerFootCandle;
-    st.LevelFactor = 1.0f;
     st.levelUnit = IlluminanceUnit::FC;
   }
   // A whole 32-bit number; a level beyond it is held at the limit, which the next tick reports

@@ -18,7 +18,7 @@ void Calculator::Start() {
   st.RL = 10.0f;
   st.RW = 10.0f;
   st.RCH = 6.0f;
-  st.LevelFactor = 1.0f;
+  st.levelUnit = IlluminanceUnit::FC;
   st.pendingFocus = PendingFocus::NoFocus;
   session_.form.StartTimer(Timer::Timer1);
 }

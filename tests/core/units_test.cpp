@@ -106,12 +106,12 @@ TEST(LevelUnit, WholeNumbersTiesToEven) {
     h.calc.LevelUnitPressed();
     EXPECT_EQ(h.Text(Control::LU), "Lux");
     EXPECT_EQ(h.Text(Control::LLV), c.lux);
-    EXPECT_EQ(h.state().LevelFactor, 10.7643f);
+    EXPECT_EQ(h.state().LevelFactor(), 10.7643f);
     EXPECT_EQ(h.form.Focused(), Control::LLV);
     h.calc.LevelUnitPressed();
     EXPECT_EQ(h.Text(Control::LU), "FC");
     EXPECT_EQ(h.Text(Control::LLV), c.back);
-    EXPECT_EQ(h.state().LevelFactor, 1.0f);
+    EXPECT_EQ(h.state().LevelFactor(), 1.0f);
   }
 }
 

@@ -67,7 +67,7 @@ bool NumberWithoutGrouping(const std::string& text) {
 void CheckInvariants(const Harness& h, std::size_t messagesSeen) {
   const CalcState& st = h.state();
   for (float v : {st.RL, st.RW, st.RCH, st.RA, st.RCR, st.COU, st.LLD, st.LDD, st.LLF, st.NOF,
-                  st.LLV, st.LevelFactor}) {
+                  st.LLV, st.LevelFactor()}) {
     if (!std::isfinite(v)) Broken("a quantity is not finite");
   }
   if (st.FS && !std::isfinite(*st.FS)) Broken("spacing is not finite");

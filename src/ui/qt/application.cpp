@@ -13,6 +13,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/single_instance.h"
+#include "ui/qt/twips.h"
 
 namespace candelor::qt {
 namespace {
@@ -123,7 +124,7 @@ int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>&
   ReleaseHeldMessages();
   if (instance.outcome() == SingleInstance::Outcome::AlreadyRunning) {
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    MessageBox box(QMessageBox::Warning, QStringLiteral("TavrinGroup"),
+    MessageBox box(QMessageBox::Warning, FromUtf8(kApplicationTitle),
                    exe + QStringLiteral(" Already running "), false, nullptr);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
