@@ -94,8 +94,9 @@ void MainWindow::BuildControls() {
     return b;
   };
   auto spin = [&](Control c, QWidget* parent, QRect r) {
-    auto* s =
-        new SpinArrows([this, c] { calc_.SpinDown(c); }, [this, c] { calc_.SpinUp(c); }, parent);
+    auto* s = new SpinArrows(parent);
+    connect(s, &SpinArrows::steppedDown, &alive_, [this, c] { calc_.SpinDown(c); });
+    connect(s, &SpinArrows::steppedUp, &alive_, [this, c] { calc_.SpinUp(c); });
     s->setGeometry(r);
     s->setObjectName(FromUtf8(ControlName(c)) + QStringLiteral("S"));
     spins_[static_cast<std::size_t>(c)] = s;
@@ -187,7 +188,8 @@ void MainWindow::BuildControls() {
   Register(Control::PasteClip, paste);
   box(Control::Job, central, Twips(4344, 3080, 2196, 300));
 
-  auto* stat = new HintPanel([this] { EndProgram(); }, central);
+  auto* stat = new HintPanel(central);
+  connect(stat, &HintPanel::clicked, &alive_, [this] { EndProgram(); });
   stat->setGeometry(0, Px(3915), kClientWidth, kClientHeight - Px(3915));
   QFont hintFont = font();
   hintFont.setPointSizeF(7);  // the longest hints fit the panel's width

@@ -102,24 +102,23 @@ void BoxEdit::dropEvent(QDropEvent* e) {
   QLineEdit::dropEvent(e);
 }
 
-SpinArrows::SpinArrows(std::function<void()> down, std::function<void()> up, QWidget* parent)
-    : QWidget(parent) {
+SpinArrows::SpinArrows(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  auto arrow = [this, layout](Qt::ArrowType type, std::function<void()> step) {
+  auto arrow = [this, layout](Qt::ArrowType type, void (SpinArrows::*stepped)()) {
     auto* button = new QToolButton(this);
     button->setArrowType(type);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // A repeat emits pressed again; the release emits nothing that steps.
-    connect(button, &QToolButton::pressed, this, [step] { step(); });
+    connect(button, &QToolButton::pressed, this, stepped);
     layout->addWidget(button);
     return button;
   };
-  up_ = arrow(Qt::UpArrow, std::move(up));
-  down_ = arrow(Qt::DownArrow, std::move(down));
+  up_ = arrow(Qt::UpArrow, &SpinArrows::steppedUp);
+  down_ = arrow(Qt::DownArrow, &SpinArrows::steppedDown);
 }
 
 void SpinArrows::Release() {
@@ -133,8 +132,7 @@ void SpinArrows::Release() {
   }
 }
 
-HintPanel::HintPanel(std::function<void()> clicked, QWidget* parent)
-    : QLabel(parent), clicked_(std::move(clicked)) {
+HintPanel::HintPanel(QWidget* parent) : QLabel(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setMouseTracking(true);
@@ -149,7 +147,7 @@ void HintPanel::mouseReleaseEvent(QMouseEvent* e) {
   const bool click =
       pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
   pressed_ = false;
-  if (click && clicked_) clicked_();
+  if (click) emit clicked();
 }
 
 bool CanPlaceWindows() {

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 
 #include "core/controls.h"
 #include "core/form.h"
@@ -90,14 +89,21 @@ class CaretRest : public QObject {
 // Two small arrow buttons beside a box, outside the tab order. A press steps at once and a held
 // arrow repeats; nothing steps on the release.
 class SpinArrows : public QWidget {
+  Q_OBJECT
+
  public:
-  SpinArrows(std::function<void()> down, std::function<void()> up, QWidget* parent);
+  explicit SpinArrows(QWidget* parent);
 
   // Lets go of a held arrow, as before a modal box opens: its repeat stops and the press does
   // not survive the box.
   void Release();
   QToolButton* upArrow() const { return up_; }
   QToolButton* downArrow() const { return down_; }
+
+ signals:
+  // An arrow steps: at its press, and again at each repeat while it is held.
+  void steppedDown();
+  void steppedUp();
 
  private:
   QToolButton* up_ = nullptr;
@@ -115,15 +121,19 @@ void LetCompositorEnlarge(QWidget* window);
 
 // The sunken one-line hint panel; a click on it (press and release inside) ends the program.
 class HintPanel : public QLabel {
+  Q_OBJECT
+
  public:
-  HintPanel(std::function<void()> clicked, QWidget* parent);
+  explicit HintPanel(QWidget* parent);
+
+ signals:
+  void clicked();
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
-  std::function<void()> clicked_;
   bool pressed_ = false;
 };
 
