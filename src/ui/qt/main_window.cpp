@@ -22,6 +22,7 @@
 #include "ui/qt/message_box.h"
 #include "ui/qt/plan_window.h"
 #include "ui/qt/twips.h"
+#include "ui/qt/voice.h"
 
 namespace candelor::qt {
 
@@ -117,9 +118,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   }
 
   new CaretRest(this);
-  settle_.setSingleShot(true);
-  settle_.setInterval(500);
-  connect(&settle_, &QTimer::timeout, &alive_, [this] { Announce(); });
 
   Program = QStringLiteral("Candelor");
   Version = QStringLiteral("Version: %1.%2.%3")
@@ -201,6 +199,12 @@ void MainWindow::FocusArrived(Control c) {
   focused_ = c;
   if (old != Control::Background) calc_.FocusLost(old);
   calc_.FocusGained(c);
+}
+
+void MainWindow::NoteChange(Control written) {
+  if (voice_) voice_->Changed(written, focused_);
+  TickMayChange();
+  if (plan_) plan_->Refresh();
 }
 
 void MainWindow::EndProgram() {
@@ -304,7 +308,7 @@ void MainWindow::SetText(Control c, std::string_view text) {
     if (b->text() == t) return;
     b->setText(t);
     NoteChange();
-    if (c == Control::LU) DescribeForAccessibility(c);  // its hint names the other unit
+    if (c == Control::LU) voice_->Describe(c);  // its hint names the other unit
   }
 }
 
@@ -409,7 +413,7 @@ MessageAnswer MainWindow::ShowMessage(const Message& m) {
   // The plan is put on hold while a complaint about the data waits, and follows again after.
   if (plan_) plan_->Refresh();
   const bool ok = box.exec() == QMessageBox::Ok;
-  settle_.start();  // what changed meanwhile is told once the answer has settled
+  voice_->Answered();
   if (plan_) plan_->Refresh();
   TickMayChange();  // a tick that found the message open waited for its answer
   return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;

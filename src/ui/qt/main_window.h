@@ -32,7 +32,7 @@ class QRadioButton;
 
 namespace candelor::qt {
 
-class Announcer;
+class Voice;
 class PlanWindow;
 
 // The application icon, decoded once and kept by the application for every window and message
@@ -85,22 +85,9 @@ class MainWindow : public QMainWindow, public Form {
   void BuildControls();
   void BuildMenus();
   void Register(Control c, QWidget* w);
-  // Accessible names and descriptions: a screen reader says "Room Length, feet", not "edit",
-  // and "Room Area, 120 square feet" once the area has settled on 120.
-  QString AccessiblePrefix(Control c) const;
-  QString AccessibleName(Control c) const;
-  void DescribeForAccessibility(Control c);
-  void UpdateAccessibleNames();
-  // What a screen reader says of a value when it changes: "Room Area, 120 square feet".
-  QString Spoken(Control c) const;
-  bool IsSolved(Control c) const;
-  // The screen reader's own voice for what changed, and the box accessible text for Qt's.
-  void BuildAccessibility();
+  // Qt's accessible interface of the boxes, installed before any control exists.
   static void InstallAccessibleFactory();
-  // Says what settled on a new value since the last time, if anything did.
-  void Announce();
-  // Something a screen reader may announce changed (a box, if named: one the user is not in
-  // has news to tell); it is announced once it has settled.
+  // Something a tick, the screen reader or the room plan reads changed (a box, if named).
   void NoteChange(Control written = Control::Background);
   void EndProgram();
   void FixSize();  // the window keeps the size of its client area and menu bar
@@ -135,14 +122,10 @@ class MainWindow : public QMainWindow, public Form {
   Control focused_ = Control::Background;  // the control the logic was last told has the focus
   Control pressed_ = Control::Background;  // the term a mouse button went down on
   bool focusing_ = false;                  // the program is moving the focus (Focus)
-  QTimer settle_;                          // half a second of calm before names are announced
-  Announcer* announcer_ = nullptr;
-  bool primed_ = false;                        // the start-up values have been taken note of
-  std::array<QString, kControlCount> spoken_;  // what was last said of each value
-  std::array<bool, kControlCount> written_{};  // boxes the program rewrote since then
-  QElapsedTimer shown_;                        // since start-up, while a window manager frames us
-  QMargins centredFrame_;                      // the frame the window was last centred with
-  QTimer framing_;                             // looks at the frame while the window is new
+  Voice* voice_ = nullptr;                 // what a screen reader hears
+  QElapsedTimer shown_;                    // since start-up, while a window manager frames us
+  QMargins centredFrame_;                  // the frame the window was last centred with
+  QTimer framing_;                         // looks at the frame while the window is new
   QPointer<QDialog> howto_;
   QPointer<QDialog> disclaimer_;
   QPointer<PlanWindow> plan_;  // only while the room plan is open

@@ -22,6 +22,7 @@
 #include "ui/qt/info_windows.h"
 #include "ui/qt/plan_window.h"
 #include "ui/qt/twips.h"
+#include "ui/qt/voice.h"
 
 // Building the window: its controls laid out from the design's twips and the menus (the catalogue
 // menus from their tables, the Help menu's windows).
@@ -100,9 +101,10 @@ void MainWindow::BuildControls() {
     s->setGeometry(r);
     s->setObjectName(FromUtf8(ControlName(c)) + QStringLiteral("S"));
     spins_[static_cast<std::size_t>(c)] = s;
-    s->setAccessibleName(AccessiblePrefix(c) + QStringLiteral(", steps"));
-    s->upArrow()->setAccessibleName(AccessiblePrefix(c) + QStringLiteral(", step up"));
-    s->downArrow()->setAccessibleName(AccessiblePrefix(c) + QStringLiteral(", step down"));
+    const QString prefix = AccessiblePrefix(*this, c);
+    s->setAccessibleName(prefix + QStringLiteral(", steps"));
+    s->upArrow()->setAccessibleName(prefix + QStringLiteral(", step up"));
+    s->downArrow()->setAccessibleName(prefix + QStringLiteral(", step down"));
   };
 
   // An input group: box at the left, the unit caption (if any) next, spin arrows at the right.
@@ -209,8 +211,7 @@ void MainWindow::BuildControls() {
     widget(c)->setAttribute(Qt::WA_NoMousePropagation);
   }
 
-  for (int i = 0; i < kControlCount; ++i) DescribeForAccessibility(static_cast<Control>(i));
-  BuildAccessibility();
+  voice_ = new Voice(*this, central);
 
   // Tab order: the input boxes, the level unit, the unit options, the job box, the button.
   QWidget* previous = nullptr;
@@ -324,14 +325,14 @@ void MainWindow::SayOnClosing(QMenu* submenu, QMenu* parent) {
   connect(submenu, &QMenu::aboutToHide, &alive_, [this, parent] {
     QTimer::singleShot(0, &alive_, [this, parent = QPointer<QMenu>(parent)] {
       if (!parent || !parent->isVisible() || !parent->activeAction()) return;
-      announcer_->Say(parent->activeAction()->text().remove(QLatin1Char('&')).trimmed());
+      voice_->Say(parent->activeAction()->text().remove(QLatin1Char('&')).trimmed());
     });
   });
 }
 
 void MainWindow::OpenPlan() {
   if (!plan_) {
-    plan_ = new PlanWindow(calc_.session(), settle_);
+    plan_ = new PlanWindow(calc_.session(), voice_->settling());
     if (CanPlaceWindows()) {
       // Beside the calculator, on the side that covers the least of it, so both can be read.
       const QRect free = screen()->availableGeometry();
