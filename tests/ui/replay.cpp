@@ -11,6 +11,7 @@
 
 #include "ui/quiet_offscreen.h"
 #include "ui/replay.h"
+#include "ui/seat.h"
 
 int main(int argc, char** argv) {
   using namespace candelor::qt::replay;
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(candelor::testing::QuietOffscreen);
   QApplication app(argc, argv);
   const std::unique_ptr<Seat> realSeat = SeatFromEnvironment();
-  seat = realSeat.get();
+  UseSeat(realSeat.get());
   std::vector<Script> scripts;
   int generated = -1;
   unsigned seed = 1;
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     const bool plan = std::any_of(s.events.begin(), s.events.end(), [](const ScriptEvent& e) {
       return e.verb == "plan" || e.verb == "closeplan" || e.verb.starts_with("rows");
     });
-    if (seat && plan) {
+    if (realSeat && plan) {
       std::printf("skipped %s: the room plan is not played through a seat\n", s.name.c_str());
       continue;
     }
