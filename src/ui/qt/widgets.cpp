@@ -168,6 +168,10 @@ CaretRest::CaretRest(QObject* parent)
   rest_.start();
 }
 
+CaretRest::~CaretRest() {
+  QGuiApplication::styleHints()->setCursorFlashTime(flashTime_);
+}
+
 bool CaretRest::eventFilter(QObject*, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:

@@ -77,6 +77,7 @@ class Announcer : public QWidget {
 class CaretRest : public QObject {
  public:
   explicit CaretRest(QObject* parent);
+  ~CaretRest() override;  // the desktop's blink given back
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
