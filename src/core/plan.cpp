@@ -68,7 +68,7 @@ PlanGrid ChooseGrid(int count, double length, double width) {
   if (hungA != hungB) return hungA < hungB ? a : b;
   const double ua = unevenness(a), ub = unevenness(b);
   if (ua != ub) return ua < ub ? a : b;
-  return a.rows <= b.rows ? a : b;
+  return a;  // the fewer rows
 }
 
 RoomPlan PlanView::Compute(const Session& s) {
@@ -92,7 +92,6 @@ RoomPlan PlanView::Compute(const Session& s) {
     RoomPlan p;
     p.layout = true;
     p.count = needed;
-    p.chosenRows = rows_.has_value();
     p.grid = rows_ ? GridWithRows(needed, *rows_) : ChooseGrid(needed, length, width);
     p.length = length;
     p.width = width;

@@ -38,7 +38,6 @@ struct RoomPlan {
   bool drawable = false;
   int count = 0;  // the luminaires box rounded up to a whole number
   PlanGrid grid;
-  bool chosenRows = false;  // the user chose the rows; the rule did not
   float length = 0, width = 0;
   std::string lengthUnit;            // "Ft" or "m", as the captions write it
   std::vector<std::string> figures;  // one line each

@@ -30,7 +30,12 @@ class TickSchedule {
   // When the ticker is next due, after `now`; none while nothing changed.
   std::optional<std::int64_t> Due(Timer t, std::int64_t now) const {
     if (!running_[Index(t)] || !changed_) return std::nullopt;
-    const std::int64_t step = TimerInterval(t), since = now - phase_[Index(t)];
+    return StepAfter(t, now);
+  }
+
+  // The ticker's first step on its grid after `time`.
+  std::int64_t StepAfter(Timer t, std::int64_t time) const {
+    const std::int64_t step = TimerInterval(t), since = time - phase_[Index(t)];
     return phase_[Index(t)] + (since / step + 1) * step;
   }
 

@@ -75,6 +75,8 @@ TEST(RoomPlan, MetricAndLuxAndTheDescription) {
   EXPECT_EQ(Figures(figures.begin() + 2, figures.begin() + 4),
             Figures({"Lighting level with 16: 684 Lux",
                      "Spacing: 2.3 m along, 1.5 m across; 1.1 m and 0.8 m from the walls"}));
+  Harness many;
+  EXPECT_EQ(PlanOf(many, "1000", "1000", "").figures.back(), "Too many luminaires to draw");
 }
 
 TEST(RoomPlan, ChosenRowsHoldUntilTheRoomChanges) {

@@ -160,11 +160,8 @@ void HeadlessForm::Advance(int ms) {
       const auto t = static_cast<Timer>(i);
       if (TickSchedule::Solving(t)) {
         due[i] = schedule_.Due(t, now_);
-        if (!due[i] && schedule_.Running(t) && nextMinute_ <= target) {
-          TickSchedule calm = schedule_;
-          calm.Changed();
-          due[i] = calm.Due(t, nextMinute_ - 1);
-        }
+        if (!due[i] && schedule_.Running(t) && nextMinute_ <= target)
+          due[i] = schedule_.StepAfter(t, nextMinute_ - 1);
       } else if (running_[i]) {
         due[i] = due_[i];
       }

@@ -2,9 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <utility>
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/twips.h"
+#include "ui/qt/voice.h"
 
 namespace candelor::qt {
 namespace {
@@ -82,6 +84,30 @@ class BoxAccessible : public QAccessibleWidget,
   QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
 };
 
+// The box WriteUnheard is writing; its text events are not passed on.
+QObject* gQuietBox = nullptr;
+QAccessible::UpdateHandler gScreenReader = nullptr;
+
+void TellScreenReader(QAccessibleEvent* event) {
+  switch (event->type()) {
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextSelectionChanged:
+    case QAccessible::ValueChanged:
+      if (event->object() == gQuietBox) return;
+      break;
+    default:
+      break;
+  }
+  if (gScreenReader) return gScreenReader(event);
+  // Qt's own delivery, reached by standing aside for this one event.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(TellScreenReader);
+}
+
 QAccessibleInterface* CalculatorAccessible(const QString&, QObject* object) {
   if (auto* box = dynamic_cast<BoxEdit*>(object)) return new BoxAccessible(box);
   if (auto* announcer = dynamic_cast<Announcer*>(object))
@@ -95,9 +121,16 @@ void MainWindow::InstallAccessibleFactory() {
   // Before any control exists: an interface, once made, is kept for the control's life.
   static const bool installed = [] {
     QAccessible::installFactory(CalculatorAccessible);
+    gScreenReader = QAccessible::installUpdateHandler(TellScreenReader);
     return true;
   }();
   (void)installed;
+}
+
+void WriteUnheard(BoxEdit* box, const QString& text) {
+  QObject* outer = std::exchange(gQuietBox, box);
+  box->WriteText(text);
+  gQuietBox = outer;
 }
 
 }  // namespace candelor::qt

@@ -1,7 +1,6 @@
 #include "ui/qt/main_window.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -43,33 +42,6 @@ namespace {
 // The control a widget shows, stored on the widget as it is built.
 constexpr const char* kControlProperty = "candelorControl";
 
-// The box the program is writing while it does not have the focus. A screen reader handles its
-// events late, when the program may have moved the focus into that box meanwhile (the level after
-// a unit switch): it then takes the text change for the focus arriving, silently, and never says
-// the box's name. Nobody is in that box, so its text events are nothing to tell.
-QObject* gQuietBox = nullptr;
-QAccessible::UpdateHandler gScreenReader = nullptr;
-
-void TellScreenReader(QAccessibleEvent* event) {
-  switch (event->type()) {
-    case QAccessible::TextCaretMoved:
-    case QAccessible::TextInserted:
-    case QAccessible::TextRemoved:
-    case QAccessible::TextUpdated:
-    case QAccessible::TextSelectionChanged:
-    case QAccessible::ValueChanged:
-      if (event->object() == gQuietBox) return;
-      break;
-    default:
-      break;
-  }
-  if (gScreenReader) return gScreenReader(event);
-  // Qt's own delivery, reached by standing aside for this one event.
-  QAccessible::installUpdateHandler(nullptr);
-  QAccessible::updateAccessibility(event);
-  QAccessible::installUpdateHandler(TellScreenReader);
-}
-
 }  // namespace
 
 std::optional<Control> MainWindow::ControlOf(const QObject* o) {
@@ -85,11 +57,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   font.setPointSizeF(8);
   setFont(font);
   InstallAccessibleFactory();
-  static const bool quietBoxes = [] {
-    gScreenReader = QAccessible::installUpdateHandler(TellScreenReader);
-    return true;
-  }();
-  (void)quietBoxes;
   BuildControls();
   BuildMenus();
   // A compositor places a window when it maps and would place it again at a new size, so there
@@ -113,7 +80,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       if (!TickSchedule::Solving(t)) return calc_.TimerFired(t);
       schedule_.Ticking();
       calc_.TimerFired(t);
-      ArmMinute();
+      // Gone to sleep: the clock line's next minute is the next thing a tick reads.
+      if (!timers_[i].isActive()) ArmMinute();
     });
   }
 
@@ -294,10 +262,8 @@ void MainWindow::SetText(Control c, std::string_view text) {
   QWidget* w = widget(c);
   const QString t = FromUtf8(text);
   if (auto* e = dynamic_cast<BoxEdit*>(w)) {
-    if (e->hasFocus() || !QAccessible::isActive()) return e->WriteText(t);
-    QObject* outer = std::exchange(gQuietBox, e);
-    e->WriteText(t);
-    gQuietBox = outer;
+    if (e->hasFocus()) return e->WriteText(t);
+    WriteUnheard(e, t);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     if (l->text() == t) return;  // an unchanged result repaints nothing
     l->setText(t);
@@ -331,11 +297,7 @@ void MainWindow::Select(Control c, int start, int length) {
 void MainWindow::Focus(Control c) {
   QWidget* w = widget(c);
   if (!w) return;
-  // The focus first, the selection the logic then makes after it: a screen reader that heard
-  // the selection first would take the box for focused already and never say its name.
-  focusing_ = true;
   w->setFocus(Qt::OtherFocusReason);
-  focusing_ = false;
   // While a message box or a menu holds the keyboard the box gets no focus event until the
   // window is active again; the logic hears of the change now, as it was asked for.
   FocusArrived(c);
@@ -413,9 +375,8 @@ MessageAnswer MainWindow::ShowMessage(const Message& m) {
   // The plan is put on hold while a complaint about the data waits, and follows again after.
   if (plan_) plan_->Refresh();
   const bool ok = box.exec() == QMessageBox::Ok;
-  voice_->Answered();
-  if (plan_) plan_->Refresh();
-  TickMayChange();  // a tick that found the message open waited for its answer
+  // What waited for the answer: the voice's news, a tick that found the message open, the plan.
+  NoteChange();
   return ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 

@@ -121,7 +121,6 @@ class MainWindow : public QMainWindow, public Form {
 
   Control focused_ = Control::Background;  // the control the logic was last told has the focus
   Control pressed_ = Control::Background;  // the term a mouse button went down on
-  bool focusing_ = false;                  // the program is moving the focus (Focus)
   Voice* voice_ = nullptr;                 // what a screen reader hears
   QElapsedTimer shown_;                    // since start-up, while a window manager frames us
   QMargins centredFrame_;                  // the frame the window was last centred with

@@ -83,9 +83,7 @@ void MainWindow::BuildControls() {
     // runs until a text changes.
     connect(b, &BoxEdit::keyPressed, &alive_, [this, c](Key k) { calc_.KeyDown(c, k); });
     connect(b, &BoxEdit::clicked, &alive_, [this, c] { calc_.BoxClicked(c); });
-    connect(b, &BoxEdit::focusGained, &alive_, [this, c] {
-      if (!focusing_) FocusArrived(c);
-    });
+    connect(b, &BoxEdit::focusGained, &alive_, [this, c] { FocusArrived(c); });
     connect(b, &BoxEdit::edited, &alive_, [this, c] {
       NoteChange(c);
       calc_.TextChanged(c);

@@ -153,7 +153,6 @@ PlanWindow::PlanWindow(const Session& session, const QTimer& mainSettling)
   setWindowTitle(QStringLiteral("Room Plan"));
   setWindowIcon(QApplication::windowIcon());
   setAttribute(Qt::WA_DeleteOnClose);
-  setModal(false);
 
   drawing_ = new PlanDrawing(this);
   auto* column = new QVBoxLayout;
@@ -202,8 +201,8 @@ void PlanWindow::Refresh() {
 
 void PlanWindow::Update() {
   const RoomPlan plan = view_.Compute(session_);
-  if (!first_ && plan == shown_) return;  // nothing changed: nothing repainted, nothing said
-  const bool firstPlan = std::exchange(first_, false);
+  if (plan == shown_) return;                   // nothing changed: nothing repainted, nothing said
+  const bool opening = shown_.figures.empty();  // every plan worked out has figures
   shown_ = plan;
   for (std::size_t i = 0; i < figures_.size(); ++i) {
     const bool used = i < plan.figures.size();
@@ -218,7 +217,7 @@ void PlanWindow::Update() {
   }
   drawing_->Show(plan);
   // Opening the window is heard as the window and its focus; changes after it are announced.
-  if (!firstPlan) settle_.start();
+  if (!opening) settle_.start();
 }
 
 void PlanWindow::Speak() {

@@ -49,7 +49,6 @@ class PlanWindow : public QDialog {
   const QTimer& mainSettling_;
   PlanView view_;
   RoomPlan shown_;
-  bool first_ = true;
   PlanDrawing* drawing_;
   std::array<QLabel*, 6> figures_{};
   QSpinBox* rows_;

@@ -173,10 +173,6 @@ void Voice::Changed(Control written, Control focused) {
   UpdateNames();  // a name is never older than the text it tells
 }
 
-void Voice::Answered() {
-  settle_.start();
-}
-
 void Voice::Say(const QString& text) {
   announcer_->Say(text);
 }

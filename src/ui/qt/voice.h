@@ -12,6 +12,7 @@ class QWidget;
 namespace candelor::qt {
 
 class Announcer;
+class BoxEdit;
 class MainWindow;
 
 // The calculator's voice to a screen reader: every control's accessible name and description,
@@ -26,8 +27,6 @@ class Voice : public QObject {
   // A text, a caption or the solving direction changed; `written` is a box the program rewrote
   // (news unless the user is in it).
   void Changed(Control written, Control focused);
-  // A message was answered: what changed meanwhile is told once it has settled.
-  void Answered();
   // Describes a control by its hint; again when the hint changes (the level unit's).
   void Describe(Control c);
   // Says a text at once.
@@ -49,6 +48,11 @@ class Voice : public QObject {
   std::array<QString, kControlCount> spoken_;  // what was last said of each value
   std::array<bool, kControlCount> written_{};  // boxes the program rewrote since then
 };
+
+// Writes the text of a box the user is not in, its text events kept from the screen reader:
+// handled late, they would pass for the focus arriving if the program moves the focus there next
+// (into the level box after a unit switch), and the box's name would never be said.
+void WriteUnheard(BoxEdit* box, const QString& text);
 
 // The name a control's parts begin with: its group's caption, the abbreviations spelled out
 // ("Lamp Lumen Depreciation").
