@@ -37,17 +37,13 @@ QIcon ApplicationIcon() {
   return QApplication::windowIcon();
 }
 
-namespace {
-
-// The control a widget shows, stored on the widget as it is built.
-constexpr const char* kControlProperty = "candelorControl";
-
-}  // namespace
-
-std::optional<Control> MainWindow::ControlOf(const QObject* o) {
-  const QVariant v = o ? o->property(kControlProperty) : QVariant();
-  if (!v.isValid()) return std::nullopt;
-  return static_cast<Control>(v.toInt());
+std::optional<Control> MainWindow::ControlOf(const QObject* o) const {
+  // A scan of the registered widgets: every event of a box passes here, and a named property's
+  // lookup cost as much as the rest of the filter.
+  if (!o) return std::nullopt;
+  const auto found = std::find(widgets_.begin(), widgets_.end(), o);
+  if (found == widgets_.end()) return std::nullopt;
+  return static_cast<Control>(found - widgets_.begin());
 }
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -106,7 +102,6 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Register(Control c, QWidget* w) {
   widgets_[static_cast<int>(c)] = w;
-  w->setProperty(kControlProperty, static_cast<int>(c));
   w->setObjectName(FromUtf8(ControlName(c)));
   w->installEventFilter(this);
   w->setMouseTracking(true);

@@ -53,7 +53,7 @@ class MainWindow : public QMainWindow, public Form {
   QString Copyrt;
 
   // The control a widget of this window shows, if it shows one.
-  static std::optional<Control> ControlOf(const QObject* o);
+  std::optional<Control> ControlOf(const QObject* o) const;
   // The widget that shows a control, for tests and the information windows.
   QWidget* widget(Control c) const { return widgets_[static_cast<int>(c)]; }
   // The logic behind the window, for the benchmarks that time its ticks.
