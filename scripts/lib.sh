@@ -5,11 +5,11 @@ CANDELOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages to build, run and test the calculator on Debian 12 or Ubuntu.
 CANDELOR_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-  fonts-liberation2 libxtst-dev)
+  fonts-liberation2 libxtst-dev libwayland-dev pkgconf)
 CANDELOR_TEST_PACKAGES=(xvfb xauth x11-utils xdotool xclip openbox libx11-dev locales clang
   desktop-file-utils appstream dpkg-dev lintian
   at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher espeak-ng
-  libclang-rt-14-dev weston qt6-wayland wl-clipboard)
+  libclang-rt-14-dev weston qt6-wayland wl-clipboard sway)
 
 # Installs whichever of the given packages are not installed yet; quick when all are there.
 ensure_packages() {

@@ -13,6 +13,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/single_instance.h"
+#include "ui/qt/title_bars.h"
 #include "ui/qt/twips.h"
 
 namespace candelor::qt {
@@ -116,6 +117,7 @@ int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>&
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Candelor"));
   QApplication::setDesktopFileName(QStringLiteral("com.tavringroup.Candelor"));
+  LeaveTitleBarsToCompositor();
   ApplicationIcon();  // now, so that the "Already running" box carries it too
 
   // Qt warns of a doubtful runtime directory both as the window system starts and when the lock
