@@ -292,7 +292,9 @@ TEST_F(WindowTest, MessagesShowInARealModalBox) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     bool hasAppIcon = false;
+    QFont font;
     boxes.whileOpen = [&](QMessageBox* seen) {
+      font = seen->font();
       icon = seen->icon();
       buttons = seen->standardButtons();
       hasAppIcon = seen->windowIcon().cacheKey() == window->windowIcon().cacheKey() &&
@@ -306,6 +308,7 @@ TEST_F(WindowTest, MessagesShowInARealModalBox) {
     EXPECT_EQ(icon, c.icon);
     EXPECT_EQ(buttons, c.buttons);
     EXPECT_TRUE(hasAppIcon);
+    EXPECT_NE(font, window->font());  // the desktop's, not the window's
     EXPECT_EQ(answer, c.answer);
   }
 }

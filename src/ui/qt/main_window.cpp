@@ -53,7 +53,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   font.setPointSizeF(8);
   setFont(font);
   InstallAccessibleFactory();
-  BuildControls();
+  {
+    // A line edit lays out its text in the application's font before it takes the window's, and
+    // that would load a second font (some 5 M instructions) for a layout never drawn. The window's
+    // font is the application's while the controls are made; message boxes keep the desktop's.
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(font);
+    BuildControls();
+    QApplication::setFont(desktopFont);
+  }
   BuildMenus();
   // A compositor places a window when it maps and would place it again at a new size, so there
   // the window has its size before it is first shown.
