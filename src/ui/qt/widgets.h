@@ -115,9 +115,10 @@ class SpinArrows : public QWidget {
 // places them itself and ignores a program's moves.
 bool CanPlaceWindows();
 
-// On Wayland Qt draws the title bar itself, maximise button included, and a compositor may make
-// any window as large as it likes; a window that then keeps its old size breaks the protocol and
-// the program ends. There a window keeps its least size and may grow, the rest plain background.
+// On Wayland a title bar (Qt's, or the compositor's) has a maximise button, and a compositor may
+// make any window as large as it likes; a window that then keeps its old size breaks the protocol
+// and the program ends. There a window keeps its least size and may grow, the rest plain
+// background.
 void LetCompositorEnlarge(QWidget* window);
 
 // The sunken one-line hint panel; a click on it (press and release inside) ends the program.
