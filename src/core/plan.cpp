@@ -129,7 +129,7 @@ RoomPlan PlanView::Compute(const Session& s) {
       p.figures.push_back(ratios);
     }
     if (!p.drawable) p.figures.push_back("Too many luminaires to draw");
-    const std::string spelled = u == "m" ? "metres" : "feet";
+    const std::string spelled = SpelledUnit(u);
     p.description = Counted(p.grid.rows, "row", "rows") + " of " +
                     Counted(p.grid.perRow, "luminaire", "luminaires") + ", " + Tenths(along) + " " +
                     spelled + " apart along the length and " + Tenths(across) + " " + spelled +

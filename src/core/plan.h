@@ -4,7 +4,6 @@
 // with the figures a designer hangs them by. It reads the window's texts as a tick does and
 // writes nothing, so the main window is the same whether the plan is open or not.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>

@@ -51,6 +51,16 @@ Message ClipboardUnavailableMessage() {
       std::string(kPasteTitle), MessageIcon::Warning, MessageButtons::Ok};
 }
 
+std::string SpelledUnit(std::string_view caption) {
+  if (caption == "Ft") return "feet";
+  if (caption == "m") return "metres";
+  if (caption == "SqFt") return "square feet";
+  if (caption == "Sqm") return "square metres";
+  if (caption == "FC") return "foot-candles";
+  if (caption == "Lux") return "lux";
+  return std::string(caption);
+}
+
 Message LevelAdviceMessage() {
   return {std::string(kLevelAdviceText), std::string(kApplicationTitle), MessageIcon::Information};
 }

@@ -4,6 +4,7 @@
 // mouse-over ones of each control (ui/hints.cpp), and every message it shows but the term
 // explanations. Each text once, where the logic and the window both find it.
 
+#include <string>
 #include <string_view>
 
 #include "core/form.h"
@@ -13,10 +14,11 @@ namespace candelor {
 // The blank hint that clears the status panel.
 inline constexpr std::string_view kBlankHint = "  ";
 
-// The hint that room length shows when it gains the focus.
 // Shown while a comma waits for its group of thousands, for a user who meant a decimal comma.
 inline constexpr std::string_view kDecimalPointHint =
     " The decimal separator is the point. A comma only groups thousands: 1,000.";
+
+// The hint that room length shows when it gains the focus.
 inline constexpr std::string_view kRoomLengthHint =
     " Use keyboard arrows to scroll the values in active boxes. Use Tab key to switch between "
     "boxes.";
@@ -68,5 +70,9 @@ inline constexpr std::string_view kLevelAdviceText =
     "suggested.";
 Message LampReadMeMessage();
 Message LevelAdviceMessage();
+
+// A unit caption in words, as a screen reader or a sentence says it ("Ft" is "feet"); any other
+// caption as it stands.
+std::string SpelledUnit(std::string_view caption);
 
 }  // namespace candelor

@@ -5,10 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QSpinBox>
 #include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <algorithm>
 
 #include "core/text.h"

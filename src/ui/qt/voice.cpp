@@ -22,15 +22,8 @@ QString HintText(std::optional<std::string_view> hint) {
   return FromUtf8(*hint).trimmed();
 }
 
-// A unit caption in words.
 QString Spelled(const std::string& caption) {
-  if (caption == "Ft") return QStringLiteral("feet");
-  if (caption == "m") return QStringLiteral("metres");
-  if (caption == "SqFt") return QStringLiteral("square feet");
-  if (caption == "Sqm") return QStringLiteral("square metres");
-  if (caption == "FC") return QStringLiteral("foot-candles");
-  if (caption == "Lux") return QStringLiteral("lux");
-  return FromUtf8(caption);
+  return FromUtf8(SpelledUnit(caption));
 }
 
 // The unit caption that goes with a quantity, if any.
