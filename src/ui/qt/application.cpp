@@ -117,7 +117,7 @@ int RunCalculator(int argc, char** argv, const std::function<void(MainWindow&)>&
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Candelor"));
   QApplication::setDesktopFileName(QStringLiteral("com.tavringroup.Candelor"));
-  LeaveTitleBarsToCompositor();
+  ChooseTitleBars();
   ApplicationIcon();  // now, so that the "Already running" box carries it too
 
   // Qt warns of a doubtful runtime directory both as the window system starts and when the lock

@@ -2,10 +2,10 @@
 
 namespace candelor::qt {
 
-// On a Wayland compositor that draws the windows' title bars itself, tells Qt not to ask
-// whether it may draw them. Qt 6.4 asks by starting EGL, which brings in some 50 MB of Mesa's
-// renderer and its LLVM that a window of widgets painted in software never uses. Call after the
-// application object is made and before the first window is.
-void LeaveTitleBarsToCompositor();
+// Chooses who draws the windows' title bars on Wayland: the compositor where it offers to, the
+// program elsewhere. Never Qt 6.4, which would start EGL to ask whether it may, bringing in some
+// 50 MB of Mesa's renderer and its LLVM that a window of widgets painted in software never uses.
+// Call after the application object is made and before the first window is.
+void ChooseTitleBars();
 
 }  // namespace candelor::qt

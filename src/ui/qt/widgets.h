@@ -115,8 +115,8 @@ class SpinArrows : public QWidget {
 // places them itself and ignores a program's moves.
 bool CanPlaceWindows();
 
-// On Wayland a title bar (Qt's, or the compositor's) has a maximise button, and a compositor may
-// make any window as large as it likes; a window that then keeps its old size breaks the protocol
+// On Wayland a compositor may make any window as large as it likes (by its title bar's maximise
+// button, or a key of its own); a window that then keeps its old size breaks the protocol
 // and the program ends. There a window keeps its least size and may grow, the rest plain
 // background.
 void LetCompositorEnlarge(QWidget* window);
