@@ -134,7 +134,9 @@ class DrawnTitleBar : public QWidget {
  public:
   enum class Button { None, Minimise, Maximise, Close };
 
-  explicit DrawnTitleBar(QWidget* window) : QWidget(window), window_(window) {
+  // Made as the window shows, after its children were shown with it; the window grows by the
+  // bar and its frame.
+  explicit DrawnTitleBar(QWidget* window) : QWidget(window) {
     setObjectName(QStringLiteral("DrawnTitleBar"));
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -143,30 +145,27 @@ class DrawnTitleBar : public QWidget {
     if (flags & Qt::WindowCloseButtonHint) buttons_.push_back(Button::Close);
     if (flags & Qt::WindowMaximizeButtonHint) buttons_.push_back(Button::Maximise);
     if (flags & Qt::WindowMinimizeButtonHint) buttons_.push_back(Button::Minimise);
+
+    const QMargins room(kEdge, kEdge + height(), kEdge, kEdge);
+    if (window->layout()) {
+      window->setContentsMargins(window->contentsMargins() + room);
+    } else {  // controls placed by hand move down by the bar
+      for (auto* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != this && !child->isWindow())
+          child->move(child->pos() + QPoint(kEdge, room.top()));
+      }
+    }
+    const QSize grown(room.left() + room.right(), room.top() + room.bottom());
+    const QSize size = window->size() + grown;  // a larger least size would grow it already
+    if (!window->minimumSize().isNull()) window->setMinimumSize(window->minimumSize() + grown);
+    window->resize(size);
+
     for (Qt::Edge side : {Qt::LeftEdge, Qt::RightEdge, Qt::TopEdge, Qt::BottomEdge}) {
       edges_.push_back(new FrameEdge(side, window));
     }
     window->installEventFilter(this);
-  }
-
-  // Makes room for the bar and the frame within the window, which grows by them.
-  void Fit() {
-    const QMargins room(kEdge, kEdge + height(), kEdge, kEdge);
-    if (window_->layout()) {
-      window_->setContentsMargins(window_->contentsMargins() + room);
-    } else {
-      for (auto* child : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child != this && !child->isWindow() && !IsFrameEdge(child)) {
-          child->move(child->pos() + QPoint(room.left(), room.top()));
-        }
-      }
-    }
-    const QSize grown(room.left() + room.right(), room.top() + room.bottom());
-    const QSize size = window_->size() + grown;  // a larger least size would grow it already
-    if (!window_->minimumSize().isNull()) window_->setMinimumSize(window_->minimumSize() + grown);
-    window_->resize(size);
     Place();
-    show();  // made as the window shows, after its children were shown with it
+    show();
   }
 
  protected:
@@ -192,15 +191,15 @@ class DrawnTitleBar : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     const QPalette::ColorGroup group =
-        window_->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+        window()->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
     const QColor face =
-        palette().color(group, QPalette::Window).darker(window_->isActiveWindow() ? 115 : 105);
+        palette().color(group, QPalette::Window).darker(window()->isActiveWindow() ? 115 : 105);
     painter.fillRect(rect(), face);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawLine(rect().bottomLeft(), rect().bottomRight());
     const int side = static_cast<int>(buttons_.size()) * height();
     const QRect titleRect = rect().adjusted(side, 0, -side, -1);
-    QString title = window_->windowTitle();
+    QString title = window()->windowTitle();
     if (title.isEmpty()) title = QGuiApplication::applicationDisplayName();
     painter.setPen(palette().color(group, QPalette::WindowText));
     painter.drawText(titleRect, Qt::AlignCenter,
@@ -221,7 +220,7 @@ class DrawnTitleBar : public QWidget {
     if (e->button() != Qt::LeftButton) return;
     pressed_ = ButtonAt(e->position().toPoint());
     if (pressed_ == Button::None) {
-      window_->windowHandle()->startSystemMove();
+      window()->windowHandle()->startSystemMove();
     }
     update();
   }
@@ -245,7 +244,6 @@ class DrawnTitleBar : public QWidget {
   void leaveEvent(QEvent*) override { Hover(Button::None); }
 
  private:
-  static bool IsFrameEdge(QWidget* w) { return dynamic_cast<FrameEdge*>(w) != nullptr; }
   bool Offers(Button b) const {
     return std::find(buttons_.begin(), buttons_.end(), b) != buttons_.end();
   }
@@ -270,13 +268,13 @@ class DrawnTitleBar : public QWidget {
   void Press(Button b) {
     switch (b) {
       case Button::Minimise:
-        window_->showMinimized();
+        window()->showMinimized();
         break;
       case Button::Maximise:
-        window_->isMaximized() ? window_->showNormal() : window_->showMaximized();
+        window()->isMaximized() ? window()->showNormal() : window()->showMaximized();
         break;
       case Button::Close:
-        window_->close();
+        window()->close();
         break;
       case Button::None:
         break;
@@ -290,7 +288,7 @@ class DrawnTitleBar : public QWidget {
         painter.drawLine(r.bottomLeft(), r.bottomRight());
         break;
       case Button::Maximise:
-        if (window_->isMaximized()) {
+        if (window()->isMaximized()) {
           painter.drawRect(r.adjusted(0, 2.5, -2.5, 0));
           painter.drawPolyline(QPolygonF(
               {r.topLeft() + QPointF(2.5, 2.5), r.topLeft() + QPointF(2.5, 0), r.topRight(),
@@ -311,20 +309,19 @@ class DrawnTitleBar : public QWidget {
   // The bar along the top within the frame, the frame's sides around the window; a maximised
   // window has no edge to drag.
   void Place() {
-    const QRect all = window_->rect();
+    const QRect all = window()->rect();
     setGeometry(kEdge, kEdge, all.width() - 2 * kEdge, height());
     edges_[0]->setGeometry(0, 0, kEdge, all.height());
     edges_[1]->setGeometry(all.width() - kEdge, 0, kEdge, all.height());
     edges_[2]->setGeometry(0, 0, all.width(), kEdge);
     edges_[3]->setGeometry(0, all.height() - kEdge, all.width(), kEdge);
     for (auto* edge : edges_) {
-      edge->setVisible(!window_->isMaximized());
+      edge->setVisible(!window()->isMaximized());
       edge->raise();
     }
     raise();
   }
 
-  QWidget* window_;
   std::vector<Button> buttons_;  // from the right
   std::vector<FrameEdge*> edges_;
   Button hovered_ = Button::None;
@@ -344,7 +341,7 @@ class TitleBarDrawer : public QObject {
     if (w->isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
         !(w->windowFlags() & Qt::FramelessWindowHint) &&
         !w->findChild<QWidget*>(QStringLiteral("DrawnTitleBar"), Qt::FindDirectChildrenOnly)) {
-      (new DrawnTitleBar(w))->Fit();
+      new DrawnTitleBar(w);
     }
     return false;
   }
