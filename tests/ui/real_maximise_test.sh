@@ -52,8 +52,8 @@ press_title "$title" 200 40
 await_place "$title" "$((x1 + 40)) $((y1 + 40)) $((x2 + 40)) $((y2 + 40))"
 press_title "$title" 40
 await_place "$title" "0 0 1024 768"
-maps=$(grep -Eo 'libEGL_mesa|libLLVM[^/ ]*|[a-z]*_dri\.so' /proc/$pid/maps | sort -u)
-[ -z "$maps" ] || fail "EGL started for a title bar: $maps"
+egl=$(egl_mapped $pid)
+[ -z "$egl" ] || fail "EGL started for a title bar: $egl"
 # A room width of 0 is refused with a message, which its close button answers.
 xdotool key Tab type 0
 press_title "Data Input error. Verify" 16

@@ -4,6 +4,7 @@
 # that Qt would load only to decide whether to draw a title bar itself.
 #   real_title_bar_test.sh CANDELOR
 set -u
+source "$(dirname "$0")/x11_helpers.sh"
 home=$(mktemp -d)
 HOME=$home XDG_RUNTIME_DIR=$home "$1" 2>/dev/null &
 pid=$!
@@ -19,7 +20,7 @@ walk(json.load(sys.stdin))')
   [ -n "$border" ] && break
   sleep 0.1
 done
-egl=$(grep -o -E '(libLLVM|libEGL_mesa|[a-z]+_dri\.so)[^ ]*' "/proc/$pid/maps" | sort -u | tr '\n' ' ')
-[ "$border" = "normal 443" ] || echo "FAIL: not sway's title bar alone (border, width: '$border')"
-[ -z "$egl" ] || echo "FAIL: EGL was started: $egl"
-[ "$border" = "normal 443" ] && [ -z "$egl" ] && echo "PASS: sway's title bar, and no EGL"
+[ "$border" = "normal 443" ] || fail "not sway's title bar alone (border, width: '$border')"
+egl=$(egl_mapped $pid)
+[ -z "$egl" ] || fail "EGL was started: $egl"
+echo "PASS: sway's title bar, and no EGL"

@@ -3,6 +3,10 @@
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# The EGL libraries (Mesa's renderer, its LLVM) mapped in process $1, which a window of widgets
+# painted in software never needs.
+egl_mapped() { grep -Eo 'libEGL_mesa|libLLVM[^/ ]*|[a-z]+_dri\.so' "/proc/$1/maps" | sort -u | xargs; }
+
 # Waits until a window with the exact title exists and prints its id.
 find_window() {
   local id
